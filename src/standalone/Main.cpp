@@ -1,0 +1,31 @@
+// Start-up demo of the program until the standalone shell exists: opens the
+// program logger, logs the version and the system description, and says where
+// the log file is.
+#include "foundation/Logger.h"
+
+#include <juce_events/juce_events.h>
+
+#include <csignal>
+#include <iostream>
+
+int main()
+{
+    std::signal (SIGPIPE, SIG_IGN);
+
+    juce::ScopedJuceInitialiser_GUI juce;
+
+    LoggerSettings settings;
+    settings.level = spdlog::level::info;
+    CorvanelLogger::initialise (settings, "Kolvane_standalone.log");
+
+    gLogger->log (spdlog::level::info, "{}", "Kolvane " FH_VERSION_STRING);
+    gLogger->log (spdlog::level::info, "{}", getSystemDescription());
+
+    const auto file = CorvanelLogger::currentLogFile();
+    std::cout << "Kolvane " << FH_VERSION_STRING << "\n"
+              << getSystemDescription() << "\n"
+              << "Log file: " << (file == juce::File() ? juce::String ("(none)") : file.getFullPathName()) << std::endl;
+
+    CorvanelLogger::shutdown();
+    return 0;
+}
