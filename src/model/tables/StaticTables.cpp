@@ -7,6 +7,8 @@ namespace ModelTables
     void destroyParameterIds() noexcept;
     void constructMachineNames();
     void destroyMachineNames() noexcept;
+    void constructIdentifierLists();
+    void destroyIdentifierLists() noexcept;
 
     namespace
     {
@@ -19,6 +21,7 @@ namespace ModelTables
         {
             // Identifiers first: every other table copies them.
             constructParameterIds();
+            constructIdentifierLists();
             constructMachineNames();
         }
     }
@@ -28,6 +31,7 @@ namespace ModelTables
         if (--initialiserCount == 0)
         {
             destroyMachineNames();
+            destroyIdentifierLists();
             destroyParameterIds();
         }
     }

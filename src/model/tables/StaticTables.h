@@ -5,7 +5,7 @@
 //
 // These tables hold JUCE objects, which need dynamic initialisation, yet other
 // globals use them while they are themselves being initialised. The order of
-// initialisation between units is unspecified, so the tables are not ordinary
+// initialisation between units is not fixed by the language, so the tables are not ordinary
 // globals: each lives in a LateConstructed slot (constant-initialised, no
 // constructor runs), and every unit that includes this header gets its own
 // ModelTablesInitialiser ahead of its own globals. The first initialiser to
