@@ -135,7 +135,8 @@ void initialise (const LoggerSettings& settings, std::string_view fileName)
         return;
 
     const auto stem = fileStem (fileName);
-    const auto folder = AppDataPaths::appDataRoot().getFullPathName().toWideCharPointer();
+    // Own the folder text: a pointer into a temporary juce::String would dangle.
+    const std::wstring folder (AppDataPaths::appDataRoot().getFullPathName().toWideCharPointer());
 
     for (int n = 1; n <= 100; ++n)
     {
