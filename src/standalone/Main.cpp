@@ -1,6 +1,7 @@
 // Start-up demo of the program until the standalone shell exists: opens the
-// program logger, logs the version and the system description, and says where
-// the log file is.
+// program logger with the settings from the global preferences, logs the
+// version and the system description, and says where the log file is.
+#include "foundation/GlobalPreferences.h"
 #include "foundation/Logger.h"
 
 #include <juce_events/juce_events.h>
@@ -14,8 +15,9 @@ int main()
 
     juce::ScopedJuceInitialiser_GUI juce;
 
-    LoggerSettings settings;
-    settings.level = spdlog::level::info;
+    // A short-lived instance without the reload thread, only to read the log
+    // settings before the log exists.
+    const auto settings = readLoggerSettings (GlobalPreferences (true, false));
     CorvanelLogger::initialise (settings, "Kolvane_standalone.log");
 
     gLogger->log (spdlog::level::info, "{}", "Kolvane " FH_VERSION_STRING);
