@@ -1,0 +1,130 @@
+#pragma once
+
+#include <boost/interprocess/file_mapping.hpp>
+#include <boost/interprocess/mapped_region.hpp>
+#include <boost/interprocess/sync/named_semaphore.hpp>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace fhemu
+{
+// Offsets of the shared audio block as the engine lays it out.
+namespace AudioBlockLayout
+{
+inline constexpr std::size_t timeStamp = 0x00;
+inline constexpr std::size_t streamValue2 = 0x0C;
+inline constexpr std::size_t blockSize = 0x0E;
+inline constexpr std::size_t deviceChannelCount = 0x10;
+inline constexpr std::size_t hostChannelCount = 0x12;
+inline constexpr std::size_t deviceChannels = 0x14;
+inline constexpr std::size_t hostChannels = 0xA014;
+inline constexpr std::size_t channelBytes = 0x800;
+inline constexpr std::size_t engineDataLength = 0x10014;
+inline constexpr std::size_t engineData = 0x10018;
+inline constexpr std::size_t pluginDataCapacity = 0x10818;
+inline constexpr std::size_t pluginData = 0x1081C;
+inline constexpr std::size_t clientAttached = 0x1101C;
+inline constexpr std::size_t totalBytes = 0x11020;
+inline constexpr int maxSamples = 512;
+inline constexpr int maxDeviceChannels = 20;
+inline constexpr int maxHostChannels = 12;
+} // namespace AudioBlockLayout
+
+// One device's audio stream: the shared block file in the engine's shared folder,
+// the "<name>_IA" semaphore posted for every block and the "<name>_OA" semaphore the
+// program answers on. A thread writes a test tone per device channel into each block,
+// posts it, waits for the answer and reads back what the program wrote into the
+// device inputs (the host channels).
+class EmulatorAudioStream
+{
+public:
+    enum class Pacing
+    {
+        realTime,       // one block every blockSize / 48000 s
+        asFastAsAnswered
+    };
+
+    struct Settings
+    {
+        int blockSize = 128;
+        int deviceChannels = 20;
+        int hostChannels = 8;
+        std::uint16_t streamValue2 = 1;
+        Pacing pacing = Pacing::realTime;
+        int answerTimeoutMs = 200;
+        double sampleRate = 48000.0;
+    };
+
+    struct Statistics
+    {
+        std::uint64_t posted = 0;
+        std::uint64_t answered = 0;
+        std::uint64_t unanswered = 0;
+        double lastAnswerMs = 0.0;          // post to answer of the last answered block
+        float lastHostPeak[AudioBlockLayout::maxHostChannels] {};
+        bool clientAttached = false;
+    };
+
+    // Runs on the stream thread with the block's bytes, after the block is written and
+    // before it is posted: tests use it to change what the engine writes.
+    using BlockHook = std::function<void (std::uint8_t* block)>;
+
+    EmulatorAudioStream (std::string name, Settings settings);
+    ~EmulatorAudioStream();
+
+    // Creates the file and semaphores (replacing leftovers of the same name).
+    bool create();
+    void start();
+    void stop();
+    void remove();   // deletes the file and the semaphores
+
+    const std::string& getName() const { return name; }
+    static std::string sharedFolder();
+
+    void setPaused (bool paused) { this->paused = paused; }
+    void setBlockSize (int samples) { blockSize = samples; }
+    void setStreamValue2 (std::uint16_t value) { streamValue2 = value; }
+    void setHostChannelCount (int channels) { hostChannels = channels; }
+    void setBeforePost (BlockHook hook);
+
+    Statistics statistics() const;
+    // Post-to-answer times in ms of the answered blocks, oldest first (at most the last 100000).
+    std::vector<double> answerTimes() const;
+    void clearAnswerTimes();
+
+    // The frequency of the test tone on a device channel.
+    static double toneFrequency (int channel) { return 110.0 * (channel + 1); }
+
+private:
+    void run();
+    void writeBlock (std::uint8_t* block, int samples);
+
+    const std::string name;
+    const Settings settings;
+    std::atomic<int> blockSize;
+    std::atomic<int> hostChannels;
+    std::atomic<std::uint16_t> streamValue2;
+    std::atomic<bool> paused { false };
+    std::atomic<bool> stopping { false };
+
+    std::string filePath;
+    std::unique_ptr<boost::interprocess::file_mapping> mapping;
+    std::unique_ptr<boost::interprocess::mapped_region> region;
+    std::unique_ptr<boost::interprocess::named_semaphore> input;
+    std::unique_ptr<boost::interprocess::named_semaphore> output;
+    std::thread thread;
+    std::uint64_t framePosition = 0;
+
+    mutable std::mutex statsMutex;
+    Statistics stats;
+    std::vector<double> times;
+    BlockHook beforePost;
+};
+} // namespace fhemu

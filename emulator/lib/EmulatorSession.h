@@ -1,0 +1,86 @@
+#pragma once
+
+#include "EmulatorAudioStream.h"
+#include "EmulatorFramedServer.h"
+#include "EmulatorMessageChannel.h"
+
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace fhemu
+{
+// One device as the emulated engine lists it.
+struct EmulatorDevice
+{
+    std::uint64_t uid = 0;
+    std::uint32_t productId = 30;
+    std::string name = "Kolvane";
+    std::uint16_t protocolVersion = 125;
+    std::uint16_t asyncClients = 0;
+    std::uint16_t audioClients = 0;
+};
+
+// The engine's session side: the message channel, the device table and, for every
+// device a client opens, its data and signalling ports and its audio stream.
+class EmulatorSession
+{
+public:
+    static constexpr std::uint32_t kDataFrameMagic = 0x3671A379;
+
+    struct Settings
+    {
+        int messagePort = EmulatorMessageChannel::kDefaultPort;   // 0: a free port
+        EmulatorAudioStream::Settings audio;
+    };
+
+    // What the session opened for one device.
+    struct OpenDevice
+    {
+        EmulatorFramedServer dataServer { kDataFrameMagic };
+        EmulatorFramedServer signallingServer { kDataFrameMagic };
+        std::unique_ptr<EmulatorAudioStream> audio;
+    };
+
+    explicit EmulatorSession (Settings settings);
+    ~EmulatorSession();
+
+    bool start();
+    void stop();
+    int getMessagePort() const { return channel.getPort(); }
+    EmulatorMessageChannel& messageChannel() { return channel; }
+
+    // The virtual Kolvane.
+    static EmulatorDevice virtualKolvane (std::uint64_t uid = 0x4b6f6c76616e6531ull);
+
+    void addDevice (const EmulatorDevice& device, bool report = true);
+    void removeDevice (std::uint64_t uid, bool report = true);
+    void updateDevice (const EmulatorDevice& device, bool report = true);
+    std::vector<EmulatorDevice> devices() const;
+
+    // The payload of a device-list answer for the current table.
+    std::vector<std::uint8_t> makeDeviceList() const;
+
+    // The open device of a uid, or null. Valid until the device is closed or removed.
+    OpenDevice* openDevice (std::uint64_t uid);
+    int numConnectionRequests() const { return connectionRequests.load(); }
+    // Answers connection requests only after this long (the reader thread sleeps).
+    void setConnectionDelay (std::chrono::milliseconds delay) { connectionDelayMs = static_cast<int> (delay.count()); }
+
+private:
+    std::vector<std::uint8_t> answerConnection (std::uint64_t uid);
+
+    const Settings settings;
+    EmulatorMessageChannel channel;
+    mutable std::mutex mutex;
+    std::vector<EmulatorDevice> table;
+    std::map<std::uint64_t, std::unique_ptr<OpenDevice>> opened;
+    std::atomic<int> connectionRequests { 0 };
+    std::atomic<int> streamCounter { 0 };
+    std::atomic<int> connectionDelayMs { 0 };
+};
+} // namespace fhemu

@@ -1,0 +1,84 @@
+// The engine emulator as a program: the engine's message channel with one virtual
+// Kolvane that streams a test tone on every device channel once a client opens it.
+//
+//   fernhollow-engine-emulator [--port N] [--fast] [--quiet]
+//
+// --port: the message channel's port (46000 unless given; 0 picks a free one, printed
+// on the first line). --fast: blocks as fast as the client answers them instead of
+// one every block / 48000 s.
+#include "EmulatorSession.h"
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+namespace
+{
+std::atomic<bool> quitRequested { false };
+
+void onSignal (int)
+{
+    quitRequested = true;
+}
+} // namespace
+
+int main (int argc, char** argv)
+{
+    std::signal (SIGPIPE, SIG_IGN);
+    std::signal (SIGINT, onSignal);
+    std::signal (SIGTERM, onSignal);
+
+    fhemu::EmulatorSession::Settings settings;
+    bool quiet = false;
+    for (int i = 1; i < argc; ++i)
+    {
+        if (std::strcmp (argv[i], "--port") == 0 && i + 1 < argc)
+            settings.messagePort = std::atoi (argv[++i]);
+        else if (std::strcmp (argv[i], "--fast") == 0)
+            settings.audio.pacing = fhemu::EmulatorAudioStream::Pacing::asFastAsAnswered;
+        else if (std::strcmp (argv[i], "--quiet") == 0)
+            quiet = true;
+        else
+        {
+            std::fprintf (stderr, "usage: fernhollow-engine-emulator [--port N] [--fast] [--quiet]\n");
+            return 2;
+        }
+    }
+
+    fhemu::EmulatorSession session (settings);
+    if (! session.start())
+    {
+        std::fprintf (stderr, "Could not listen on port %d\n", settings.messagePort);
+        return 1;
+    }
+    session.addDevice (fhemu::EmulatorSession::virtualKolvane(), false);
+    std::printf ("message port %d\n", session.getMessagePort());
+    std::fflush (stdout);
+
+    std::uint64_t lastPosted = 0;
+    while (! quitRequested.load())
+    {
+        std::this_thread::sleep_for (std::chrono::seconds (1));
+        if (quiet)
+            continue;
+        for (const auto& device : session.devices())
+            if (auto* open = session.openDevice (device.uid))
+            {
+                const auto s = open->audio->statistics();
+                std::printf ("%s: %llu blocks posted (+%llu), %llu answered, %llu unanswered, client %s\n",
+                             device.name.c_str(), static_cast<unsigned long long> (s.posted),
+                             static_cast<unsigned long long> (s.posted - lastPosted),
+                             static_cast<unsigned long long> (s.answered), static_cast<unsigned long long> (s.unanswered),
+                             s.clientAttached ? "attached" : "detached");
+                lastPosted = s.posted;
+            }
+        std::fflush (stdout);
+    }
+
+    session.stop();
+    return 0;
+}

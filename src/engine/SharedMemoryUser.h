@@ -1,0 +1,147 @@
+#pragma once
+
+#include "engine/SharedDirectory.h"
+
+#include <boost/date_time/posix_time/posix_time_types.hpp>
+#include <boost/interprocess/file_mapping.hpp>
+#include <boost/interprocess/mapped_region.hpp>
+#include <boost/interprocess/sync/named_semaphore.hpp>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+// The program's side of one shared block and its two named semaphores: the engine
+// posts the input semaphore when a block is ready, the program posts the output
+// semaphore when it has answered it.
+template <typename Data>
+class SharedMemoryUserIfc
+{
+public:
+    virtual ~SharedMemoryUserIfc() = default;
+    // Throws when the block or a semaphore cannot be opened.
+    virtual void open (const std::string& name) = 0;
+    virtual bool waitForInput (int milliseconds) = 0;
+    virtual Data* getData() = 0;
+    virtual void signalOutput() = 0;
+    // With 0 it only takes a count that is already there.
+    virtual bool waitForOutputSignal (int milliseconds) = 0;
+    virtual void close() = 0;
+};
+
+template <typename Data>
+class SharedMemoryCommon
+{
+public:
+    // A named semaphore with a timed wait. The wait has its own deadline, so a
+    // time-out never posts the semaphore and never leaves a count behind.
+    class SemaphoreWrapper
+    {
+    public:
+        explicit SemaphoreWrapper (const std::string& name)
+            : semaphore (boost::interprocess::open_or_create, name.c_str(), 0)
+        {
+        }
+
+        bool timedWait (int milliseconds)
+        {
+            if (milliseconds <= 0)
+                return semaphore.try_wait();
+            const auto deadline = boost::posix_time::microsec_clock::universal_time()
+                                + boost::posix_time::milliseconds (milliseconds);
+            return semaphore.timed_wait (deadline);
+        }
+
+        void post() { semaphore.post(); }
+
+    private:
+        boost::interprocess::named_semaphore semaphore;
+    };
+
+    SharedMemoryCommon (std::string inputSuffix_, std::string outputSuffix_)
+        : inputSuffix (std::move (inputSuffix_)), outputSuffix (std::move (outputSuffix_))
+    {
+    }
+
+    virtual ~SharedMemoryCommon()
+    {
+        outputSemaphore.reset();
+        inputSemaphore.reset();
+        region = {};
+        mapping = {};
+    }
+
+protected:
+    void openCommon (const std::string& newName)
+    {
+        // The name comes from the engine: it must name a file inside the shared folder.
+        if (newName.empty() || newName == "." || newName == ".." || newName.find ('/') != std::string::npos)
+            throw std::invalid_argument ("Invalid shared memory name '" + newName + "'");
+
+        name = newName;
+        const auto path = getSharedDirectory() + "/" + name;
+
+        using namespace boost::interprocess;
+        file_mapping newMapping (path.c_str(), read_write);
+        mapped_region newRegion (newMapping, read_write);
+        if (newRegion.get_size() < sizeof (Data))
+            throw std::runtime_error ("Shared memory '" + name + "' is smaller than its block");
+
+        auto newInput = std::make_unique<SemaphoreWrapper> (name + inputSuffix);
+        auto newOutput = std::make_unique<SemaphoreWrapper> (name + outputSuffix);
+
+        outputSemaphore.reset();
+        inputSemaphore.reset();
+        mapping.swap (newMapping);
+        region.swap (newRegion);
+        inputSemaphore = std::move (newInput);
+        outputSemaphore = std::move (newOutput);
+        data = static_cast<Data*> (region.get_address());
+    }
+
+    const std::string inputSuffix;
+    const std::string outputSuffix;
+    std::string name;
+    boost::interprocess::file_mapping mapping;
+    boost::interprocess::mapped_region region;
+    Data* data = nullptr;
+    std::unique_ptr<SemaphoreWrapper> inputSemaphore;
+    std::unique_ptr<SemaphoreWrapper> outputSemaphore;
+};
+
+template <typename Data>
+class SharedMemoryUser final : public SharedMemoryUserIfc<Data>, public SharedMemoryCommon<Data>
+{
+public:
+    SharedMemoryUser (std::string inputSuffix, std::string outputSuffix)
+        : SharedMemoryCommon<Data> (std::move (inputSuffix), std::move (outputSuffix))
+    {
+    }
+
+    void open (const std::string& name) override
+    {
+        this->data = nullptr;
+        this->openCommon (name);
+    }
+
+    bool waitForInput (int milliseconds) override
+    {
+        return this->inputSemaphore != nullptr && this->inputSemaphore->timedWait (milliseconds);
+    }
+
+    Data* getData() override { return this->data; }
+
+    void signalOutput() override
+    {
+        if (this->outputSemaphore != nullptr)
+            this->outputSemaphore->post();
+    }
+
+    bool waitForOutputSignal (int milliseconds) override
+    {
+        return this->outputSemaphore != nullptr && this->outputSemaphore->timedWait (milliseconds);
+    }
+
+    // The mapping and the semaphores stay until the next open or the destructor.
+    void close() override {}
+};

@@ -1,0 +1,40 @@
+#include "processor/ProcessorJobPool.h"
+
+#include "engine/Job.h"
+
+#include <chrono>
+#include <thread>
+
+void waitForThreadPoolJobs (juce::ThreadPool& pool, int timeoutMs)
+{
+    const auto deadline = juce::Time::getMillisecondCounterHiRes() + timeoutMs;
+    while (pool.getNumJobs() > 0 && juce::Time::getMillisecondCounterHiRes() < deadline)
+        std::this_thread::sleep_for (std::chrono::milliseconds (10));
+    pool.removeAllJobs (false, 0);
+}
+
+ProcessorJobPool::ProcessorJobPool (int numThreads)
+    : pool (numThreads)
+{
+}
+
+ProcessorJobPool::~ProcessorJobPool()
+{
+    accepting = false;
+    pool.removeAllJobs (true, 5000);
+}
+
+bool ProcessorJobPool::addJob (const std::string& name, JobFunction function)
+{
+    if (! accepting.load())
+        return false;
+    pool.addJob (new Job (name, std::move (function)), true);
+    return true;
+}
+
+void ProcessorJobPool::shutdown (int timeoutMs)
+{
+    accepting = false;
+    pool.removeAllJobs (true, 0);   // asks running jobs to stop, drops queued ones
+    waitForThreadPoolJobs (pool, timeoutMs);
+}
