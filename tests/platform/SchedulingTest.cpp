@@ -9,6 +9,9 @@
 
 #include <pthread.h>
 #include <sched.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <thread>
@@ -114,4 +117,46 @@ TEST (LinuxSchedulerBackendTest, TheGuardOnTheSystemSchedulerNeverFails)
         }
         EXPECT_EQ (currentPolicy().policy, before.policy);
     });
+}
+
+// Without the privilege (an ordinary user, no real-time allowance) the system
+// refuses with EPERM; the backend reports it and leaves the thread as it was.
+// Checked in a forked child that gives up its privileges first.
+TEST (LinuxSchedulerBackendTest, WithoutThePrivilegeTheRefusalIsEPERM)
+{
+    const pid_t pid = ::fork();
+    ASSERT_GE (pid, 0);
+
+    if (pid == 0)
+    {
+        const rlimit none { 0, 0 };
+        ::setrlimit (RLIMIT_RTPRIO, &none);
+        if (::geteuid() == 0 && ::setresuid (65534, 65534, 65534) != 0)
+            ::_exit (3);
+
+        int policyBefore = -1;
+        sched_param paramBefore {};
+        ::pthread_getschedparam (::pthread_self(), &policyBefore, &paramBefore);
+
+        LinuxSchedulerBackend backend;
+        std::uint32_t index = 0;
+        auto task = backend.setThreadCharacteristics ("Pro Audio", index);
+
+        int policyAfter = -1;
+        sched_param paramAfter {};
+        ::pthread_getschedparam (::pthread_self(), &policyAfter, &paramAfter);
+
+        if (task != nullptr)
+            ::_exit (4);
+        if (backend.lastError() != EPERM)
+            ::_exit (5);
+        ::_exit (policyAfter == policyBefore && index == 0 ? 0 : 6);
+    }
+
+    int status = 0;
+    ASSERT_EQ (::waitpid (pid, &status, 0), pid);
+    ASSERT_TRUE (WIFEXITED (status));
+    if (WEXITSTATUS (status) == 3)
+        GTEST_SKIP() << "cannot give up privileges here";
+    EXPECT_EQ (WEXITSTATUS (status), 0) << "4: registered anyway, 5: other error, 6: thread changed";
 }
