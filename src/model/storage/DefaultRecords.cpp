@@ -45,6 +45,7 @@ void makeDefaultMidiParameters (midiParameterData_t* dst)
 {
     if (dst == nullptr)
         return;
+    std::memset (dst, 0, sizeof (*dst));
     for (int s = 0; s < kRuntimeSlots; ++s)
         dst->params[s] = static_cast<std::int16_t> (storageTables::midiSlotDefault (s));
     dst->extra = 0;
