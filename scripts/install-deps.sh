@@ -18,6 +18,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # a display for GUI tests, fonts embedded at build time
   xvfb xauth fonts-inter fonts-font-awesome
+  clang libclang-rt-14-dev   # libFuzzer for the optional fuzz targets (FH_BUILD_FUZZERS)
 )
 
 SUDO=""
