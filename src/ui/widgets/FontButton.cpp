@@ -1,0 +1,68 @@
+#include "ui/widgets/FontButton.h"
+
+#include "ui/lookandfeel/ColourIds.h"
+#include "ui/lookandfeel/LookAndFeelCorvanel.h"
+
+FontButton::FontButton (const juce::String& glyphText, FontMaker maker)
+    : juce::TextButton ("FontAwesome", glyphText),
+      fontMaker (std::move (maker))
+{
+    setButtonText (glyphText);
+    setOpaque (true);
+}
+
+int FontButton::getFontSizeToUse() const
+{
+    if (fixedFontSize >= 1)
+        return fixedFontSize;
+
+    const auto fitWidth = juce::jmax (getWidth() - 2 * margin, 0);
+    const auto fitHeight = juce::jmax (getHeight() - 2 * margin - bottomInset, 0);
+    return juce::jmin (fitWidth, fitHeight);
+}
+
+void FontButton::paintButton (juce::Graphics& g, bool isHighlighted, bool isDown)
+{
+    auto* lf = findLookAndFeelCorvanel (*this);
+    if (lf == nullptr)
+        return;
+
+    using namespace CorvanelColourIds;
+    const auto on = isDown || getToggleState();
+    lf->drawFontButton (g, *this, isHighlighted, isDown, on ? fontButtonBackgroundOn : fontButtonBackgroundOff,
+                        on ? fontButtonGlyphOn : fontButtonGlyphOff);
+}
+
+//==============================================================================
+ColourfulFontButton::ColourfulFontButton (const juce::String& glyphText, FontMaker maker)
+    : FontButton (glyphText, std::move (maker))
+{
+}
+
+void ColourfulFontButton::paintButton (juce::Graphics& g, bool isHighlighted, bool isDown)
+{
+    auto* lf = findLookAndFeelCorvanel (*this);
+    if (lf == nullptr)
+        return;
+
+    using namespace CorvanelColourIds;
+    const auto step = getToggleState() ? 1 : 0;
+
+    g.fillAll (lf->getHueColours (hue).darkest);
+    lf->drawFontButton (g, *this, isHighlighted, isDown, colourfulFontButtonBackgroundOff + step,
+                        colourfulFontButtonGlyphOff + step);
+}
+
+void ColourfulFontButton::setHue (int newHue)
+{
+    HasHue::setHue (newHue);
+
+    auto* lf = findLookAndFeelCorvanel (*this);
+    if (lf == nullptr)
+        return;
+
+    using namespace CorvanelColourIds;
+    setColour (colourfulFontButtonBackgroundOn, juce::Colours::transparentBlack);
+    setColour (colourfulFontButtonBackgroundOff, juce::Colours::transparentBlack);
+    setColour (colourfulFontButtonGlyphOff, lf->getHueColours (hue).bright.withAlpha (static_cast<juce::uint8> (0x57)));
+}
