@@ -5,6 +5,7 @@
 #include "ui/widgets/CustomTabButtons.h"
 #include "ui/widgets/FontButton.h"
 #include "ui/widgets/LabeledOnOffButton.h"
+#include "ui/widgets/RadioButtonSelector.h"
 
 namespace gallery
 {
@@ -86,6 +87,28 @@ const GallerySection::Registrar buttons { GallerySection {
                   button->vertical = true;
                   return button;
               });
+          } },
+        { "RadioButtonSelector text (TRIG on)", 24, [] (int) {
+              auto selector = std::make_unique<RadioButtonSelector> ("");
+              selector->captionPlacement = RadioButtonSelector::captionHidden;
+              selector->buttonArea = { 0, 0, 34, 20 };
+              selector->gap = 0;
+              for (auto text : { "FREE", "TRIG", "HOLD" })
+                  selector->addTextButton (text);
+              selector->selectedIndex = 1;
+              selector->buttons[1]->setToggleState (true, juce::dontSendNotification);
+              return std::unique_ptr<juce::Component> (std::move (selector));
+          } },
+        { "RadioButtonSelector glyphs with caption", 24, [] (int) {
+              auto selector = std::make_unique<RadioButtonSelector> ("Amp");
+              selector->buttonArea = { 0, 0, 24, 20 };
+              for (auto glyph : { "E", "?", "<" })
+              {
+                  selector->addFontButton (glyph, getFontCorvanel);
+                  dynamic_cast<FontButton*> (selector->buttons.getLast())->fixedFontSize = 17;
+              }
+              selector->buttons[2]->setToggleState (true, juce::dontSendNotification);
+              return std::unique_ptr<juce::Component> (std::move (selector));
           } },
     } } };
 } // namespace

@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 
+#include "foundation/GlobalPreferences.h"
 #include "ui/widgets/MouseWheelValueChangeEnabler.h"
 
 #include <memory>
@@ -101,5 +102,30 @@ TEST_F (MouseWheelTest, DestroyedControlLeavesOtherListenersOfTheSource)
     preference = true;
     EXPECT_TRUE (fhtest::pumpUntil ([&] { return counter.changes > 0; }, std::chrono::seconds (10)));
     preference.removeListener (&counter);
+}
+// Tied to the real "SliderMouseWheel" preference, as the panels tie their knobs.
+TEST_F (MouseWheelTest, ControlsFollowTheGlobalPreference)
+{
+    GlobalPreferences preferences (true, false);
+    ASSERT_FALSE (preferences.getSliderMouseWheel());
+
+    WheelSlider knob, slider;
+    knob.referToValue (preferences.getSliderMouseWheelValue());
+    slider.referToValue (preferences.getSliderMouseWheelValue());
+    EXPECT_FALSE (knob.isScrollWheelEnabled());
+
+    preferences.setSliderMouseWheel (true);
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return knob.isScrollWheelEnabled() && slider.isScrollWheelEnabled(); },
+                                    std::chrono::seconds (10)));
+
+    preferences.setSliderMouseWheel (false);
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return ! knob.isScrollWheelEnabled() && ! slider.isScrollWheelEnabled(); },
+                                    std::chrono::seconds (10)));
+
+    // A control tied while the preference is on takes it at once.
+    preferences.setSliderMouseWheel (true);
+    WheelSlider late;
+    late.referToValue (preferences.getSliderMouseWheelValue());
+    EXPECT_TRUE (late.isScrollWheelEnabled());
 }
 } // namespace
