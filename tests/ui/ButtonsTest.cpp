@@ -3,6 +3,7 @@
 #include "ui/lookandfeel/ColourIds.h"
 #include "ui/lookandfeel/CorvanelFonts.h"
 #include "ui/widgets/ActionButton.h"
+#include "ui/widgets/CustomTabButtons.h"
 #include "ui/widgets/FontButton.h"
 #include "ui/widgets/LabeledOnOffButton.h"
 
@@ -159,6 +160,33 @@ TEST_F (LookAndFeelTest, FontActionButtonTextIsFourteenPoints)
     render (button);
     EXPECT_NEAR (button.font.getHeightInPoints(), 14.0f, 0.01f);
     EXPECT_EQ (button.font.getTypefaceName(), "FontCorvanel");
+}
+
+TEST_F (LookAndFeelTest, TabButtonDrawing)
+{
+    CustomTabButton tab ("LFO 1");
+    tab.setSize (50, 20);
+    EXPECT_EQ (pixel (render (tab), 1, 1), 0xFF2B2B2Bu);
+    tab.setToggleState (true, juce::dontSendNotification);
+    EXPECT_EQ (pixel (render (tab), 1, 1), 0xFF1E1E1Eu);
+
+    // The section tab leaves its top four pixel rows unpainted in every state.
+    CustomSectionTabButton section ("TRACK");
+    section.setSize (60, 30);
+    for (bool on : { false, true })
+    {
+        section.setToggleState (on, juce::dontSendNotification);
+        const auto image = render (section);
+        for (int y = 0; y < 4; ++y)
+            EXPECT_EQ (pixel (image, 1, y), 0u) << y;
+        EXPECT_EQ (pixel (image, 1, 4), on ? 0xFF1E1E1Eu : 0xFF2B2B2Bu);
+    }
+
+    // Nothing at all under another look and feel.
+    juce::LookAndFeel_V4 other;
+    tab.setLookAndFeel (&other);
+    EXPECT_EQ (pixel (render (tab), 1, 1), 0u);
+    tab.setLookAndFeel (nullptr);
 }
 
 //==============================================================================

@@ -61,6 +61,27 @@ TEST_F (LookAndFeelTest, SmallLabelDrawsOnlyUnderTheProgramsLookAndFeel)
     caption.setLookAndFeel (nullptr);
 }
 
+TEST_F (LookAndFeelTest, PlainLabelDimsWhenDisabledAndFramesInItsOutlineColour)
+{
+    juce::Component parent;
+    SmallLabel caption ("CAPTION");
+    parent.setSize (80, 16);
+    parent.addAndMakeVisible (caption);
+    caption.setBounds (0, 0, 80, 16);
+    caption.setJustificationType (juce::Justification::centred);
+
+    const auto enabledAlpha = maxAlpha (render (caption));
+    parent.setEnabled (false);
+    EXPECT_NEAR (maxAlpha (render (caption)), enabledAlpha / 2, 2);
+
+    // The frame takes the label's outline colour (transparent by default), dimmed too.
+    caption.setColour (juce::Label::outlineColourId, juce::Colour (0xFF00FF00));
+    EXPECT_TRUE (uitest::nearColour (pixel (render (caption), 0, 8), 0x8000FF00));
+    parent.setEnabled (true);
+    EXPECT_EQ (pixel (render (caption), 0, 8), 0xFF00FF00u);
+    EXPECT_EQ (pixel (render (caption), 40, 0), 0xFF00FF00u);
+}
+
 TEST_F (LookAndFeelTest, DisabledHeadingIsDrawnAtHalfAlpha)
 {
     juce::Component parent;
