@@ -1,11 +1,13 @@
 // The engine emulator as a program: the engine's message channel with one virtual
 // Kolvane that streams a test tone on every device channel once a client opens it.
 //
-//   fernhollow-engine-emulator [--port N] [--fast] [--quiet]
+//   fernhollow-engine-emulator [--port N] [--data-port N] [--fast] [--quiet]
 //
 // --port: the message channel's port (46000 unless given; 0 picks a free one, printed
 // on the first line). --fast: blocks as fast as the client answers them instead of
-// one every block / 48000 s.
+// one every block / 48000 s. --data-port: also serve a device data channel on its
+// own on that port (0: a free one, printed), logging every transaction received.
+#include "AsyncDataServer.h"
 #include "EmulatorSession.h"
 
 #include <atomic>
@@ -34,17 +36,20 @@ int main (int argc, char** argv)
 
     fhemu::EmulatorSession::Settings settings;
     bool quiet = false;
+    int dataPort = -1;
     for (int i = 1; i < argc; ++i)
     {
         if (std::strcmp (argv[i], "--port") == 0 && i + 1 < argc)
             settings.messagePort = std::atoi (argv[++i]);
+        else if (std::strcmp (argv[i], "--data-port") == 0 && i + 1 < argc)
+            dataPort = std::atoi (argv[++i]);
         else if (std::strcmp (argv[i], "--fast") == 0)
             settings.audio.pacing = fhemu::EmulatorAudioStream::Pacing::asFastAsAnswered;
         else if (std::strcmp (argv[i], "--quiet") == 0)
             quiet = true;
         else
         {
-            std::fprintf (stderr, "usage: fernhollow-engine-emulator [--port N] [--fast] [--quiet]\n");
+            std::fprintf (stderr, "usage: fernhollow-engine-emulator [--port N] [--data-port N] [--fast] [--quiet]\n");
             return 2;
         }
     }
@@ -57,6 +62,25 @@ int main (int argc, char** argv)
     }
     session.addDevice (fhemu::EmulatorSession::virtualKolvane(), false);
     std::printf ("message port %d\n", session.getMessagePort());
+
+    fhemu::AsyncDataServer dataChannel;
+    if (dataPort >= 0)
+    {
+        if (! dataChannel.start (dataPort))
+        {
+            std::fprintf (stderr, "Could not listen on port %d\n", dataPort);
+            return 1;
+        }
+        dataChannel.setTransactionHandler ([quiet] (const fhemu::RecordedTransaction& t)
+        {
+            if (quiet)
+                return;
+            std::printf ("data: %s, %zu payload bytes%s\n", t.header.describe().c_str(), t.payload.size(),
+                         t.checksumOk ? "" : " (checksum mismatch)");
+            std::fflush (stdout);
+        });
+        std::printf ("data port %d\n", dataChannel.getPort());
+    }
     std::fflush (stdout);
 
     std::uint64_t lastPosted = 0;

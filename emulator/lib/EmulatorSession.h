@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AsyncDataServer.h"
 #include "EmulatorAudioStream.h"
 #include "EmulatorFramedServer.h"
 #include "EmulatorMessageChannel.h"
@@ -41,7 +42,7 @@ public:
     // What the session opened for one device.
     struct OpenDevice
     {
-        EmulatorFramedServer dataServer { kDataFrameMagic };
+        AsyncDataServer dataServer;   // records every transaction the client sends
         EmulatorFramedServer signallingServer { kDataFrameMagic };
         std::unique_ptr<EmulatorAudioStream> audio;
     };

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "TransactionCodec.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace fhemu
+{
+// Everything a server received, in order: frames, transactions and the
+// protocol errors it noticed. Written by the server's reader thread, read by
+// tests from any thread.
+class TransactionLog
+{
+public:
+    void addFrame (RecordedFrame frame);
+    void addTransactions (std::vector<RecordedTransaction> transactions);
+    void addErrors (std::vector<std::string> errors);
+
+    std::vector<RecordedFrame> frames() const;
+    std::vector<RecordedTransaction> transactions() const;
+    std::vector<std::string> errors() const;
+    std::size_t numFrames() const;
+    std::size_t numTransactions() const;
+
+    // Wait until at least n transactions (frames) have been recorded.
+    bool waitForTransactions (std::size_t n, std::chrono::milliseconds timeout) const;
+    bool waitForFrames (std::size_t n, std::chrono::milliseconds timeout) const;
+
+    void clear();
+
+private:
+    mutable std::mutex lock;
+    mutable std::condition_variable changed;
+    std::vector<RecordedFrame> frameList;
+    std::vector<RecordedTransaction> transactionList;
+    std::vector<std::string> errorList;
+};
+} // namespace fhemu

@@ -1,0 +1,188 @@
+#include "engine/IpcSocket.h"
+
+#include "foundation/Logger.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+
+IpcSocket::IpcSocket (int timeoutMs, int maxPayload)
+    : connectTimeoutMs (timeoutMs),
+      maxFramePayload (maxPayload),
+      socket (std::make_unique<juce::StreamingSocket>())
+{
+}
+
+IpcSocket::~IpcSocket()
+{
+    close();
+    socket.reset();
+}
+
+bool IpcSocket::connect (const juce::String& host, int port)
+{
+    if (socket == nullptr)
+        return false;
+
+    std::lock_guard<std::recursive_mutex> lock (stateLock);
+
+    if (! socket->connect (host, port, connectTimeoutMs))
+        return false;
+
+    // The framework leaves a freshly connected socket non-blocking; frames are
+    // written with blocking sends so that a full send buffer never cuts one.
+    const int fd = socket->getRawSocketHandle();
+    if (fd >= 0)
+    {
+        const int flags = fcntl (fd, F_GETFL, 0);
+        if (flags >= 0)
+            fcntl (fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
+
+    connected = socket->isConnected();
+    ++generation;
+    return true;
+}
+
+void IpcSocket::close()
+{
+    if (socket == nullptr)
+        return;
+
+    std::lock_guard<std::recursive_mutex> lock (stateLock);
+
+    if (socket->isConnected())
+    {
+        socket->close();
+        ++generation;
+    }
+    connected = false;
+}
+
+bool IpcSocket::isConnected() const
+{
+    return socket != nullptr && socket->isConnected();
+}
+
+bool IpcSocket::getConnectResult() const
+{
+    return socket != nullptr && connected.load();
+}
+
+bool IpcSocket::sendAll (const std::uint8_t* data, int numBytes)
+{
+    int sent = 0;
+    while (sent < numBytes)
+    {
+        if (! socket->isConnected())
+            return false;
+
+        const int n = socket->write (data + sent, numBytes - sent);
+        if (n > 0)
+            sent += n;
+        else if (! (n < 0 && errno == EINTR))
+            return false;
+    }
+    return true;
+}
+
+bool IpcSocket::write (const void* data, int length)
+{
+    if (socket == nullptr)
+        return false;
+    if (length < 0 || (data == nullptr && length > 0))
+        return false;
+
+    std::lock_guard<std::mutex> lock (sendLock);
+
+    std::uint8_t header[frameHeaderSize];
+    const auto magic = juce::ByteOrder::swapIfBigEndian (frameMagic);
+    const auto len = juce::ByteOrder::swapIfBigEndian (static_cast<std::uint32_t> (length));
+    std::memcpy (header, &magic, 4);
+    std::memcpy (header + 4, &len, 4);
+
+    if (! socket->isConnected() || ! sendAll (header, frameHeaderSize))
+    {
+        FH_LOG (spdlog::level::err, "Error writing IPC header to socket");
+        // Part of a frame may have gone out: the stream is no longer in step.
+        close();
+        return false;
+    }
+
+    if (length > 0 && ! sendAll (static_cast<const std::uint8_t*> (data), length))
+    {
+        FH_LOG (spdlog::level::err, "Error writing IPC payload to socket");
+        close();
+        return false;
+    }
+    return true;
+}
+
+bool IpcSocket::write (const std::vector<std::uint8_t>& data)
+{
+    return write (data.data(), static_cast<int> (data.size()));
+}
+
+bool IpcSocket::readExactly (void* dest, int numBytes)
+{
+    if (socket == nullptr || ! socket->isConnected())
+    {
+        close();
+        return false;
+    }
+
+    auto* out = static_cast<char*> (dest);
+    int got = 0;
+
+    while (got < numBytes)
+    {
+        const int n = socket->read (out + got, numBytes - got, true);
+        if (n > 0)
+        {
+            got += n;
+            continue;
+        }
+        if (n < 0 && errno == EINTR && socket->isConnected())
+            continue;
+
+        // Peer gone or error. A frame cut in the middle leaves the stream out of
+        // step, so the connection is closed whether or not bytes had arrived.
+        close();
+        return false;
+    }
+    return true;
+}
+
+bool IpcSocket::readMessage (std::vector<std::uint8_t>& payload)
+{
+    std::uint8_t header[frameHeaderSize];
+    if (! readExactly (header, frameHeaderSize))
+        return false;
+
+    std::uint32_t magic = 0;
+    std::uint32_t rawLength = 0;
+    std::memcpy (&magic, header, 4);
+    std::memcpy (&rawLength, header + 4, 4);
+    magic = juce::ByteOrder::swapIfBigEndian (magic);
+    const auto length = static_cast<std::int32_t> (juce::ByteOrder::swapIfBigEndian (rawLength));
+
+    if (magic != frameMagic)
+    {
+        FH_LOG (spdlog::level::err, "Invalid magic header in IPC message");
+        return false;
+    }
+
+    if (length <= 0)
+        return false;
+
+    if (length > maxFramePayload)
+    {
+        FH_LOG (spdlog::level::err, "IPC message of {} bytes exceeds the limit of {} bytes; closing the connection",
+                length, maxFramePayload);
+        close();
+        return false;
+    }
+
+    payload.resize (static_cast<std::size_t> (length));
+    return readExactly (payload.data(), length);
+}
