@@ -7,6 +7,7 @@
 #include "model/storage/Serializer.h"
 #include "model/storage/StorageUpgrade.h"
 #include "model/storage/WireFactories.h"
+#include "model/tables/ParameterTable.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -113,6 +114,7 @@ extern "C" int LLVMFuzzerInitialize (int*, char***)
     // The readers report every replaced field on stdout; keep the run quiet.
     if (std::getenv ("FH_FUZZ_VERBOSE") == nullptr)
         std::freopen ("/dev/null", "w", stdout);
+    buildParameterMaps();   // as the program does at start-up
     return 0;
 }
 

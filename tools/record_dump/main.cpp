@@ -1,5 +1,10 @@
 #include "RecordDump.h"
 
+#include "model/tables/ParameterTable.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -8,6 +13,26 @@
 
 namespace
 {
+// The readers take their defaults from the parameter maps; build them as the
+// program does at start-up, without their start-up report on stdout.
+void buildMapsQuietly()
+{
+    std::fflush (stdout);
+    const int saved = dup (STDOUT_FILENO);
+    const int devNull = open ("/dev/null", O_WRONLY);
+    if (saved >= 0 && devNull >= 0)
+        dup2 (devNull, STDOUT_FILENO);
+    buildParameterMaps();
+    std::fflush (stdout);
+    if (saved >= 0)
+    {
+        dup2 (saved, STDOUT_FILENO);
+        close (saved);
+    }
+    if (devNull >= 0)
+        close (devNull);
+}
+
 void usage()
 {
     std::fprintf (stderr, "usage: fh_record_dump [--read] <type> <file>\n  types:");
@@ -49,6 +74,8 @@ int main (int argc, char** argv)
     }
     const std::vector<std::uint8_t> bytes ((std::istreambuf_iterator<char> (in)), std::istreambuf_iterator<char>());
 
+    if (read)
+        buildMapsQuietly();
     if (! recorddump::dump (type, bytes, read, stdout))
     {
         std::fprintf (stderr, "fh_record_dump: unknown record type '%s'\n", type.c_str());

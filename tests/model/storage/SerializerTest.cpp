@@ -13,6 +13,15 @@ using storagetest::StdoutCapture;
 
 namespace
 {
+class ParameterMapsEnvironment : public testing::Environment
+{
+public:
+    void SetUp() override { storagetest::ensureParameterMaps(); }
+};
+
+[[maybe_unused]] const auto* const parameterMapsEnvironment =
+    testing::AddGlobalTestEnvironment (new ParameterMapsEnvironment);
+
 void setWord (void* sound, int k, int v) { bytes::store (sound, soundOffsets::word (k), std::int16_t (std::uint16_t (v))); }
 
 // A version-5 sound whose every field is in range.
@@ -473,4 +482,89 @@ TEST (ReadSettings, OutOfRangeFieldsTakeTheirDefaults)
         EXPECT_EQ (readAndCapture (dst, [&] (auto& d) { return Serializer::readSettings (&d, s.get()); }), c.warning);
         EXPECT_EQ (c.field (dst), c.expected);
     }
+}
+
+TEST (DefaultRecords, DefaultSoundsComeFromTheParameterTable)
+{
+    struct Case
+    {
+        int machineType, slot, expected;
+    };
+    const Case cases[] = {
+        { 0, 1, 28672 },    // LFO1 Speed
+        { 0, 10, 768 },     // LFO2 Multiplier
+        { 0, 18, 16384 },   // BD MODERN Tune
+        { 0, 19, 2560 },    // Square Modulation
+        { 0, 27, 0 },       // Filter Type
+        { 0, 37, 0 },       // Filter Base
+        { 0, 38, 32512 },   // Filter Width (map A only)
+        { 8, 38, 0 },
+        { 8, 18, 15488 },   // BD HARD Tune
+        { 0, 42, 32512 },   // Amp Decay Time
+        { 0, 48, 28160 },   // Amp Volume
+        { 0, 50, 0 },       // Amp Mode
+        { 4, 50, 256 },     // ... the other row for these machine types
+        { 5, 50, 256 },
+        { 20, 50, 256 },
+        { 37, 50, 256 },
+        { 36, 50, 0 },
+        { 0, 51, 256 },     // Amp Env Reset
+        { 0, 52, 9984 },    // Portamento Time
+        { 0, 53, 16128 },   // Portamento Enabled
+        { 34, 18, 0 },      // DISABLE has no machine parameters
+        { 0, 54, 0 },
+    };
+    for (const auto& c : cases)
+    {
+        soundData_t d;
+        makeDefaultSoundData (&d, c.machineType);
+        EXPECT_EQ (d.params[c.slot], c.expected) << "machine " << c.machineType << " slot " << c.slot;
+        EXPECT_EQ (d.machineType, c.machineType);
+        EXPECT_EQ (d.velocityVolMode, 2);
+        EXPECT_EQ (d.transposable, 1);
+        EXPECT_EQ (d.pitchbendDepth, 2);
+        EXPECT_EQ (d.playMode, 2);
+        EXPECT_EQ (d.portamentoAmount, 100);
+        EXPECT_EQ (d.tags, 0u);
+        EXPECT_EQ (d.name[0], 0);
+    }
+}
+
+TEST (DefaultRecords, DefaultEffectsAndMidiSets)
+{
+    std::int16_t fx[kRuntimeSlots];
+    makeDefaultFxData (fx);
+    const std::pair<int, int> fxCases[] = {
+        { 1, 28672 }, { 17, 5888 }, { 22, 24576 }, { 24, 28160 }, { 26, 0 }, { 28, 7936 }, { 33, 28160 },
+        { 36, 0 }, { 37, 16384 }, { 42, 256 }, { 45, 32512 }, { 53, 0 }, { 56, 32512 }, { 58, 25600 },
+        { 64, 28160 }, { 65, 0 }, { 67, 256 }, { 68, 0 },
+    };
+    for (auto [slot, expected] : fxCases)
+        EXPECT_EQ (fx[slot], expected) << slot;
+
+    midiParameterData_t midi;
+    makeDefaultMidiParameters (&midi);
+    const std::pair<int, int> midiCases[] = {
+        { 2, 256 }, { 10, 768 }, { 17, 0 }, { 21, 8192 }, { 33, 17920 }, { 40, 19712 }, { 41, 0 },
+    };
+    for (auto [slot, expected] : midiCases)
+        EXPECT_EQ (midi.params[slot], expected) << slot;
+    EXPECT_EQ (midi.extra, 0);
+}
+
+TEST (ReadKit, TrigDestinationsResolvePerTrack)
+{
+    auto k = validKit();
+    k->v7.trigs[2].param_idx = 1;    // Tune
+    k->v7.trigs[3].param_idx = 19;   // LFO1 Speed
+    k->v7.sounds[0].setupParameters.machineType = 35;   // MIDI: no Tune
+
+    auto dst = std::make_unique<kitData_t>();
+    EXPECT_EQ (readAndCapture (*dst, [&] (auto& d) { return Serializer::readKit (&d, k.get()); }), "");
+    EXPECT_EQ (dst->trigs[2].trackParamIndex[0], 0);    // None
+    EXPECT_EQ (dst->trigs[2].trackParamIndex[1], 18);   // SD VINTAGE Tune
+    EXPECT_EQ (dst->trigs[2].trackParamIndex[8], 18);   // BD HARD Tune
+    EXPECT_EQ (dst->trigs[2].trackParamIndex[12], 0);   // the effects track has no Tune
+    for (int t = 0; t < 13; ++t)
+        EXPECT_EQ (dst->trigs[3].trackParamIndex[t], 1) << t;
 }

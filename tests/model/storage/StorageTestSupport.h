@@ -78,3 +78,19 @@ private:
     std::string captured;
 };
 } // namespace storagetest
+
+#include "model/tables/ParameterTable.h"
+
+namespace storagetest
+{
+// The readers take their defaults from the parameter maps, which the program
+// builds once at start-up; tests build them once per test program.
+inline void ensureParameterMaps()
+{
+    if (! parameterMapsBuilt())
+    {
+        StdoutCapture quiet;
+        buildParameterMaps();
+    }
+}
+} // namespace storagetest
