@@ -13,7 +13,8 @@
 namespace
 {
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-constexpr bool sanitizerOwnsFatalSignals = true; // its handler runs after ours and exits
+// A sanitizer intercepts sigaction for the fault signals and handles them itself.
+constexpr bool sanitizerOwnsFatalSignals = true;
 #else
 constexpr bool sanitizerOwnsFatalSignals = false;
 #endif
@@ -52,11 +53,6 @@ ChildEnd runCrashHelper (const char* mode)
 
 void expectDiedOf (const ChildEnd& end, int signal, const char* mode)
 {
-    if (sanitizerOwnsFatalSignals)
-    {
-        EXPECT_FALSE (end.exitCode == 0) << mode;
-        return;
-    }
     EXPECT_TRUE (end.signalled) << mode << " exit code " << end.exitCode;
     EXPECT_EQ (end.signal, signal) << mode;
 }
@@ -75,6 +71,12 @@ class CrashDumpTest : public ::testing::Test
 {
 protected:
     CrashDumpTest() { tempHome.appDataRoot().createDirectory(); }
+
+    void SetUp() override
+    {
+        if (sanitizerOwnsFatalSignals)
+            GTEST_SKIP() << "crash handling of the child is replaced by the sanitizer's";
+    }
 
     juce::File dump() const { return tempHome.appDataRoot().getChildFile ("crash_helper.dmp"); }
 
