@@ -1,7 +1,13 @@
 // The main of every test program: SIGPIPE ignored (socket writes to a closed
 // peer must fail with an error, not end the process), and a program logger that
 // writes to stderr at the level given by FH_TEST_LOG ("off" unless set).
+// The process also counts as a standalone JUCE application, so that windows put
+// on the desktop get JUCE's X error handlers (without them Xlib's default
+// handler ends the process on the first harmless error, for example an atom
+// that no window manager has registered under Xvfb).
 #include "foundation/Logger.h"
+
+#include <juce_events/juce_events.h>
 
 #include <gtest/gtest.h>
 #include <spdlog/sinks/stdout_sinks.h>
@@ -12,6 +18,9 @@
 int main (int argc, char** argv)
 {
     std::signal (SIGPIPE, SIG_IGN);
+
+    // Never called: only its presence matters to JUCE.
+    juce::JUCEApplicationBase::createInstance = [] () -> juce::JUCEApplicationBase* { return nullptr; };
 
     const char* level = std::getenv ("FH_TEST_LOG");
     gLogger = std::make_shared<spdlog::logger> (CorvanelLogger::loggerName,
