@@ -1,7 +1,9 @@
 #include "model/MachineDataObject.h"
 
+#include "foundation/InternalThread.h"
 #include "foundation/Logger.h"
 #include "model/PluginParameter.h"
+#include "platform/ThreadPriority.h"
 #include "model/DeviceText.h"
 
 #include <algorithm>
@@ -9,21 +11,6 @@
 
 namespace
 {
-    // A framework thread that runs a function until it returns.
-    class TransmitThread : public juce::Thread
-    {
-    public:
-        TransmitThread (const juce::String& name, std::function<void()> bodyToRun)
-            : juce::Thread (name), body (std::move (bodyToRun)) {}
-
-        ~TransmitThread() override { stopThread (5000); }
-
-        void run() override { body(); }
-
-    private:
-        std::function<void()> body;
-    };
-
     // Initial block pool of the update queue: 389 blocks of 32 records, so that
     // writes in normal use allocate nothing.
     constexpr size_t initialQueueCapacity = 389 * 32;
@@ -44,7 +31,7 @@ namespace
 }
 
 MachineDataObject::MachineDataObject()
-    : transmitThread (std::make_unique<TransmitThread> ("MachineDataObject", [this] { runTransmitLoop(); })),
+    : transmitThread (std::make_unique<InternalThread> ("MachineDataObject", [this] { runTransmitLoop(); })),
       updates (initialQueueCapacity)
 {
 }
@@ -371,10 +358,11 @@ std::vector<juce::Identifier> MachineDataObject::getRegistrationOrder() const
 //==============================================================================
 void MachineDataObject::startTransmitThread()
 {
-    // JUCE 7 sets a thread's priority only from inside it (and not at all on
-    // Linux): a running thread keeps the priority it was started with.
+    // Priority 7. This framework version sets a running thread's priority only
+    // from inside the thread (and not at all on Linux): a running thread keeps
+    // the priority it was started with, which is already this one.
     if (! transmitThread->isThreadRunning())
-        transmitThread->startThread (juce::Thread::Priority::high);
+        transmitThread->startThread (threadPriorityFromLevel (7));
 }
 
 void MachineDataObject::stopTransmitThread (int timeoutMs)

@@ -18,6 +18,7 @@
 #include <unordered_map>
 #include <vector>
 
+class InternalThread;
 class PluginParameter;
 
 // The in-memory value store of one device object (the kit, the effects block,
@@ -258,7 +259,7 @@ private:
     std::unordered_map<juce::Identifier, int, IdentifierHash> defaults;
     std::unordered_map<int, juce::Identifier> tableIndexToId;
     ThrottledCallTable throttledCalls;
-    std::unique_ptr<juce::Thread> transmitThread;   // "MachineDataObject"
+    std::unique_ptr<InternalThread> transmitThread;   // "MachineDataObject"
     std::unordered_map<juce::Identifier, PluginParameter*, IdentifierHash> hostParameters;
     std::unordered_map<juce::Identifier, int, IdentifierHash> lastTransmittedValues;
     std::unordered_map<juce::Identifier, juce::String, IdentifierHash> lastTransmittedStrings;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "foundation/Logger.h"
-#include "model/MachineDataObject.h"
+#include "model/VantuDataObject.h"
 #include "support/TestEnvironment.h"
 
 #include <atomic>
@@ -13,7 +13,7 @@
 
 // A data object that records what it would send to the device instead of
 // sending it. Each send can be made to fail.
-class RecordingDataObject : public MachineDataObject
+class RecordingDataObject : public Vantu::VantuDataObject
 {
 public:
     struct Sent
@@ -42,11 +42,10 @@ public:
     // A ranged value (as the device objects register their own).
     void addRanged (const juce::Identifier& id, int defaultValue, int min, int max)
     {
-        ParameterInfo info;
-        info.id = id;
-        registerValue (info, defaultValue, { min, max });
+        addParameter (id, defaultValue, { min, max }, -1, -1, 0);
     }
 
+    // A ranged value with a host parameter (as a table parameter is, without a row).
     void addHostRanged (const juce::Identifier& id, int defaultValue, int min, int max, int objectId, int track = -1,
                         std::optional<int> group = 0)
     {
