@@ -218,17 +218,17 @@ void dumpKit (const std::vector<std::uint8_t>& bytes, bool read, std::FILE* out)
 void dumpSettings (const std::vector<std::uint8_t>& bytes, bool read, std::FILE* out)
 {
     const auto s = makeSharedProjectSettings (bytes.data(), bytes.size());
-    fmt::print (out, "Project settings record ({} bytes in file)\n  version {}\n", bytes.size(), s->version);
+    fmt::print (out, "Project settings record ({} bytes in file)\n  version {}\n", bytes.size(), +s->version);
     fmt::print (out, "  tempo {}  pattern tempo {}  edit track {}  play track {}  param page {}  scale page {}  bank {}  pattern {}\n",
-                s->globalTempo, s->patternTempoEnabled, s->activeEditTrack, s->activePlayTrack, s->activeParamPage,
-                s->activeScalePage, s->activeBank, s->activePattern);
+                +s->globalTempo, +s->patternTempoEnabled, +s->activeEditTrack, +s->activePlayTrack, +s->activeParamPage,
+                +s->activeScalePage, +s->activeBank, +s->activePattern);
     fmt::print (out, "  mute mask 0x{:04X}  main mute mask {}  FX mute mask {}  global levels {}  dual mono {}  output mode 0x{:02X}\n",
-                s->trackMuteMask, s->track_mute_from_main_mask, s->track_mute_from_fx_mask, s->globalLevels,
-                s->dual_mono, s->pre_post_and_internal_output_mode);
+                +s->trackMuteMask, +s->track_mute_from_main_mask, +s->track_mute_from_fx_mask, +s->globalLevels,
+                +s->dual_mono, +s->pre_post_and_internal_output_mode);
     fmt::print (out, "  MIDI channels:");
     for (auto c : s->midiChannel)
         fmt::print (out, " {}", c);
-    fmt::print (out, "  auto {}\n  track levels:", s->midiAutoChannel);
+    fmt::print (out, "  auto {}\n  track levels:", +s->midiAutoChannel);
     for (int i = 0; i < 13; ++i)
         fmt::print (out, " {}", bytes::load<std::int16_t> (s.get(), offsetof (projectSettingsStorage_v2_t, trackLevel) + 2 * std::size_t (i)));
     fmt::print (out, "\n");
@@ -243,10 +243,10 @@ void dumpSettings (const std::vector<std::uint8_t>& bytes, bool read, std::FILE*
 
 void printListingEntry (std::FILE* out, int index, const FhAsyncSoundListingEntry& e)
 {
-    if (e.machineType == 255)
+    if (+e.machineType == 255)
         return;
-    fmt::print (out, "  {:3}: machine {:2}  flag {}  number {:4}  tags 0x{:08X}  name {}\n", index, e.machineType,
-                e.flags != 0 ? 1 : 0, e.number, e.tags, nameText (e.name));
+    fmt::print (out, "  {:3}: machine {:2}  flag {}  number {:4}  tags 0x{:08X}  name {}\n", index, +e.machineType,
+                e.flags != 0 ? 1 : 0, +e.number, +e.tags, nameText (e.name));
 }
 
 void dumpSoundSetup (const std::vector<std::uint8_t>& bytes, std::FILE* out)
@@ -254,17 +254,17 @@ void dumpSoundSetup (const std::vector<std::uint8_t>& bytes, std::FILE* out)
     const auto s = makeSharedSoundSetup (bytes.data(), bytes.size());
     fmt::print (out, "Sound setup record\n  track {}  tags 0x{:08X}  name {}  machine type {}  velocity mode {}  "
                      "env reset mask {}  key tracking {}  transposable {}  pitch bend depth {}  transpose {}\n",
-                s->trackIndex, s->tags, nameText (s->name), s->machineType, s->velocityVolMode, s->envResetMask,
-                s->filterKeyTracking, s->transposable, s->pitchbendDepth, s->transpose);
+                +s->trackIndex, +s->tags, nameText (s->name), +s->machineType, +s->velocityVolMode, +s->envResetMask,
+                +s->filterKeyTracking, +s->transposable, +s->pitchbendDepth, +s->transpose);
     fmt::print (out, "  play mode {}  mono priority {}  portamento amount {} type {} style {} slope {} gating {}\n",
-                s->playMode, s->monoNotePriority, s->portamentoAmount, s->portamentoType, s->portamentoStyle,
-                s->portamentoSlope, s->portamentoGating);
+                +s->playMode, +s->monoNotePriority, +s->portamentoAmount, +s->portamentoType, +s->portamentoStyle,
+                +s->portamentoSlope, +s->portamentoGating);
     for (int b = 0; b < 5; ++b)
     {
         fmt::print (out, "  source {}:", b);
         for (int e = 0; e < 4; ++e)
             fmt::print (out, "  {}->{}", static_cast<std::int16_t> (bytes::load<std::uint16_t> (s.get(), 36 + std::size_t (12 * b + 3 * e))),
-                        s->modulation[b][e].destination);
+                        +s->modulation[b][e].destination);
         fmt::print (out, "\n");
     }
 }
@@ -305,7 +305,7 @@ bool dump (const std::string& type, const std::vector<std::uint8_t>& bytes, bool
         fmt::print (out, "Total-recall session id 0x{:08X}\n", *makeSharedSessionId (bytes.data(), bytes.size()));
     else if (type == "pattern")
         fmt::print (out, "Pattern track mute mask 0x{:04X}\n",
-                    makeSharedPatternSettings (bytes.data(), bytes.size())->trackMuteMask);
+                    +makeSharedPatternSettings (bytes.data(), bytes.size())->trackMuteMask);
     else
         return false;
     return true;

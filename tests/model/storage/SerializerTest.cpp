@@ -105,7 +105,7 @@ TEST (ReadSound, WrongVersionIsRefusedAndWritesNothing)
     StdoutCapture out;
     EXPECT_FALSE (Serializer::readSound (&dst, s.get()));
     EXPECT_EQ (out.text(), "ERROR! Serializer::readSound() Wrong version: 4\n");
-    EXPECT_EQ (dst.tags, 0x5A5A5A5Au);
+    EXPECT_EQ (+dst.tags, 0x5A5A5A5Au);
     EXPECT_FALSE (Serializer::readSound (nullptr, s.get()));
     EXPECT_FALSE (Serializer::readSound (&dst, nullptr));
 }
@@ -128,7 +128,7 @@ TEST (ReadSound, WordsGoToTheirSlotsAndDestinationsBecomeSlots)
 
     soundData_t dst {};
     EXPECT_EQ (readAndCapture (dst, [&] (auto& d) { return Serializer::readSound (&d, s.get()); }), "");
-    EXPECT_EQ (dst.tags, 0x80000001u);
+    EXPECT_EQ (+dst.tags, 0x80000001u);
     for (int k = 0; k < 54; ++k)
     {
         if (k != 7 && k != 8)
@@ -140,12 +140,12 @@ TEST (ReadSound, WordsGoToTheirSlotsAndDestinationsBecomeSlots)
     EXPECT_EQ (dst.params[12], 0);
     EXPECT_EQ (dst.params[54], 0);
     EXPECT_EQ (dst.params[68], 0);
-    EXPECT_EQ (dst.modulation[modVelocity][0].depth, -300);
+    EXPECT_EQ (+dst.modulation[modVelocity][0].depth, -300);
     EXPECT_EQ (dst.modulation[modVelocity][0].slot, 27);
     EXPECT_EQ (dst.modulation[modPitchBend][1].slot, 53);
     EXPECT_EQ (dst.modulation[modModWheel][2].slot, 0);
     EXPECT_EQ (dst.modulation[modAftertouch][3].slot, 0);
-    EXPECT_EQ (dst.modulation[modAftertouch][3].depth, 7);
+    EXPECT_EQ (+dst.modulation[modAftertouch][3].depth, 7);
     EXPECT_EQ (dst.machineType, 4);
 }
 
@@ -244,10 +244,10 @@ TEST (ReadKit, ValidKitReadsWithoutWarnings)
     EXPECT_EQ (dst->fxParams[4], 53 * 256);
     EXPECT_EQ (dst->fxParams[12], 0);
     EXPECT_EQ (dst->midiParams[3].params[40], 19712);
-    EXPECT_EQ (dst->midiParams[3].extra, 0xFFFF);
+    EXPECT_EQ (+dst->midiParams[3].extra, 0xFFFF);
     EXPECT_EQ (dst->trackMuteFromMainMask, -1);
     EXPECT_EQ (dst->trackMuteFromFxMask, 0x3FFF);
-    EXPECT_EQ (dst->thirdMask, 0xABCD);
+    EXPECT_EQ (+dst->thirdMask, 0xABCD);
 }
 
 TEST (ReadKit, BadNameAndLevelsAndMasksAreReplaced)
@@ -370,7 +370,7 @@ TEST (ReadFxParams, MidiBlockSlotsAndExtraWord)
     EXPECT_EQ (dst.params[4], 40 * 256);
     EXPECT_EQ (dst.params[12], 0);
     EXPECT_EQ (dst.params[41], 0);
-    EXPECT_EQ (dst.extra, 0x8001);
+    EXPECT_EQ (+dst.extra, 0x8001);
 
     block.version = 1;
     StdoutCapture out;
@@ -421,11 +421,11 @@ TEST (ReadSettings, ValidRecordIsCopied)
     EXPECT_EQ (dst.activeEditTrack, 12);
     EXPECT_EQ (dst.midiChannel[0], -1);
     EXPECT_EQ (dst.midiChannelFx, 15);
-    EXPECT_EQ (dst.trackMuteMask, 0x0FFF);
+    EXPECT_EQ (+dst.trackMuteMask, 0x0FFF);
     EXPECT_EQ (dst.trackSoloMask, 0);
-    EXPECT_EQ (dst.settingsWord66, 0xFFFF);
+    EXPECT_EQ (+dst.settingsWord66, 0xFFFF);
     EXPECT_EQ (dst.trackMuteFromMainMask, 0x7FFF);
-    EXPECT_EQ (dst.globalLevels, 255);
+    EXPECT_EQ (+dst.globalLevels, 255);
     EXPECT_EQ (dst.dualMono, 1);
     EXPECT_EQ (dst.outputModeHigh, 1);
     EXPECT_EQ (dst.outputModeLow, 1);
@@ -525,7 +525,7 @@ TEST (DefaultRecords, DefaultSoundsComeFromTheParameterTable)
         EXPECT_EQ (d.pitchbendDepth, 2);
         EXPECT_EQ (d.playMode, 2);
         EXPECT_EQ (d.portamentoAmount, 100);
-        EXPECT_EQ (d.tags, 0u);
+        EXPECT_EQ (+d.tags, 0u);
         EXPECT_EQ (d.name[0], 0);
     }
 }
@@ -549,7 +549,7 @@ TEST (DefaultRecords, DefaultEffectsAndMidiSets)
     };
     for (auto [slot, expected] : midiCases)
         EXPECT_EQ (midi.params[slot], expected) << slot;
-    EXPECT_EQ (midi.extra, 0);
+    EXPECT_EQ (+midi.extra, 0);
 }
 
 TEST (ReadKit, TrigDestinationsResolvePerTrack)

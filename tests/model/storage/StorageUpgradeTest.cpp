@@ -119,7 +119,7 @@ TEST (SoundUpgrade, StepsRefuseNullSameAndWrongVersion)
     s->header.version = 2;
     std::memset (&out, 0x11, sizeof (out));
     EXPECT_FALSE (upgradeSoundStorageV1toV2 (&out, &s->v1));
-    EXPECT_EQ (out.version, 0x11111111u);   // nothing written
+    EXPECT_EQ (+out.version, 0x11111111u);   // nothing written
     EXPECT_FALSE (upgradeSoundStorage (nullptr));
 }
 
@@ -137,7 +137,7 @@ TEST (SoundUpgrade, V0LfoAimedAtTheOldOverdrive)
         soundStorage_v1_t v1 {};
         std::memset (&v1, 0, sizeof (v1));
         ASSERT_TRUE (upgradeSoundStorageV0toV1 (&v1, s.get()));
-        EXPECT_EQ (v1.version, 1u);
+        EXPECT_EQ (+v1.version, 1u);
         EXPECT_EQ (word (&v1, 7), machineType < 8 ? 26 * 256 : 0);
         EXPECT_EQ (word (&v1, 8), 46 * 256);
         EXPECT_EQ (word (&v1, 26), machineType < 8 ? 0x3300 : 0x0500);
@@ -163,11 +163,11 @@ TEST (SoundUpgrade, V1toV2ConvertsDigitalAndAnalogPagesAndWidensModulation)
     EXPECT_EQ (word (&v2, 26), 7 * 256);
     EXPECT_EQ (word (&v2, 27), 7 * 256);
     EXPECT_EQ (word (&v2, 39), 5 * 256);   // analog envelope untouched
-    EXPECT_EQ (v2.modulation[0][0].depth, -512);
+    EXPECT_EQ (+v2.modulation[0][0].depth, -512);
     EXPECT_EQ (v2.modulation[0][0].destination, 28);
-    EXPECT_EQ (v2.modulation[4][3].depth, 127 * 256);
+    EXPECT_EQ (+v2.modulation[4][3].depth, 127 * 256);
     EXPECT_EQ (v2.modulation[4][3].destination, 53);
-    EXPECT_EQ (v2.trailingWord, 0xA5A5A5A5u);
+    EXPECT_EQ (+v2.trailingWord, 0xA5A5A5A5u);
 
     setWord (digital.get(), 27, 3 * 256);
     ASSERT_TRUE (upgradeSoundStorageV1toV2 (&v2, &digital->v1));
@@ -200,7 +200,7 @@ TEST (SoundUpgrade, V3toV4RescalesTheDualVcoDetune)
     setWord (s.get(), 15, 0x0000);
     setWord (s.get(), 18, 0x4000);
     const auto v4 = stepV3toV4 (*s);
-    EXPECT_EQ (v4->version, 4u);
+    EXPECT_EQ (+v4->version, 4u);
     EXPECT_EQ (word (v4.get(), 20), 0x4FC0);
     EXPECT_EQ (word (v4.get(), 15), 0x3000);   // (0 - 0x4000) / 4 + 0x4000
     EXPECT_EQ (word (v4.get(), 18), 0x4000);
@@ -284,10 +284,10 @@ TEST (SoundUpgrade, WholeChainFromV0KeepsHeaderAndCarriedWords)
     ASSERT_TRUE (upgradeSoundStorage (s.get()));
     EXPECT_EQ (out.text(), "");
     const auto& v5 = s->v5;
-    EXPECT_EQ (v5.version, 5u);
-    EXPECT_EQ (v5.leadingWord, 0x11223344u);
-    EXPECT_EQ (v5.trailingWord, 0x55667788u);
-    EXPECT_EQ (v5.tags, 0x80000002u);
+    EXPECT_EQ (+v5.version, 5u);
+    EXPECT_EQ (+v5.leadingWord, 0x11223344u);
+    EXPECT_EQ (+v5.trailingWord, 0x55667788u);
+    EXPECT_EQ (+v5.tags, 0x80000002u);
     EXPECT_EQ (std::string (v5.name, 9), "HARD KICK");
     EXPECT_EQ (word (&v5, 1), 0x7000);
     EXPECT_EQ (word (&v5, 7), 0);              // aimed at nothing
@@ -297,7 +297,7 @@ TEST (SoundUpgrade, WholeChainFromV0KeepsHeaderAndCarriedWords)
     EXPECT_EQ (word (&v5, 53), 0x0100);
     EXPECT_EQ (v5.setupParameters.velocityVolMode, 2);
     EXPECT_EQ (v5.setupParameters.pitchbend_depth, 0);
-    EXPECT_EQ (v5.modulation[0][0].depth, -256);
+    EXPECT_EQ (+v5.modulation[0][0].depth, -256);
     EXPECT_EQ (v5.modulation[0][0].destination, 30);
     EXPECT_EQ (v5.playMode, 2);
     EXPECT_EQ (v5.portamentoAmount, 100);
@@ -344,21 +344,21 @@ TEST (KitUpgrade, WholeChainFromV0)
     ASSERT_TRUE (upgradeKitStorage (k.get()));
     EXPECT_EQ (out.text(), "");
     const auto& v7 = k->v7;
-    EXPECT_EQ (v7.version, 7u);
+    EXPECT_EQ (+v7.version, 7u);
     EXPECT_EQ (std::string (v7.name, 7), "OLD KIT");
     for (int i = 0; i < 13; ++i)
         EXPECT_EQ (bytes::load<std::int16_t> (&v7, kitOffsets::trackLevel + 2 * i), 0x100 * i);
-    EXPECT_EQ (v7.track_mute_from_main_mask, 0x0123);
-    EXPECT_EQ (v7.track_mute_from_fx_mask, 0x0456);
-    EXPECT_EQ (v7.thirdMask, 0);   // cleared by the first step
+    EXPECT_EQ (+v7.track_mute_from_main_mask, 0x0123);
+    EXPECT_EQ (+v7.track_mute_from_fx_mask, 0x0456);
+    EXPECT_EQ (+v7.thirdMask, 0);   // cleared by the first step
     for (int t = 0; t < 12; ++t)
     {
-        EXPECT_EQ (v7.sounds[t].version, 5u);
+        EXPECT_EQ (+v7.sounds[t].version, 5u);
         EXPECT_EQ (v7.sounds[t].setupParameters.transposable, 1);
         EXPECT_EQ (v7.sounds[t].playMode, 2);
     }
     EXPECT_EQ (bytes::load<std::int16_t> (&v7.sounds[4], soundOffsets::word (18)), 0x4000);
-    EXPECT_EQ (v7.fxParams.version, 1u);
+    EXPECT_EQ (+v7.fxParams.version, 1u);
     EXPECT_EQ (fxWord (*k, 43), 7 * 256);
     EXPECT_EQ (fxWord (*k, 53), 39 * 256);
     EXPECT_EQ (fxWord (*k, 54), upgradeTables::ampHoldTable[32][8] * 256);
@@ -366,7 +366,7 @@ TEST (KitUpgrade, WholeChainFromV0)
     EXPECT_EQ (fxWord (*k, 63), 0);
     EXPECT_EQ (fxWord (*k, 65), 0);
     EXPECT_EQ (fxWord (*k, 66), 0x0100);
-    EXPECT_EQ (v7.midiParams[5].extra, 0xBEEF);
+    EXPECT_EQ (+v7.midiParams[5].extra, 0xBEEF);
     const std::uint16_t first[] = { 6, 9, 11, 12 };
     const std::uint16_t others[] = { 32, 64, 96, 127 };
     for (int e = 0; e < 4; ++e)
@@ -399,14 +399,14 @@ TEST (KitUpgrade, FailingStepLeavesTheLastGoodVersion)
     StdoutCapture out;
     EXPECT_FALSE (upgradeKitStorage (k.get()));
     EXPECT_EQ (out.text(), "Not fully upgraded! (missing code?)\n");
-    EXPECT_EQ (k->version, 6u);
-    EXPECT_EQ (k->v6.sounds[0].version, 4u);
+    EXPECT_EQ (+k->version, 6u);
+    EXPECT_EQ (+k->v6.sounds[0].version, 4u);
 
     // An embedded sound of the wrong version fails its kit step.
     auto bad = makeKit (3);
     bytes::store<std::uint32_t> (kitSound (*bad, 2), soundOffsets::version, 0);
     EXPECT_FALSE (upgradeKitStorage (bad.get()));
-    EXPECT_EQ (bad->version, 3u);
+    EXPECT_EQ (+bad->version, 3u);
 
     auto unknown = makeKit (0);
     unknown->version = 8;

@@ -33,9 +33,9 @@ TEST (WireFactory, SoundVersion5FromHandBuiltBytes)
     const auto s = makeSharedSoundStorage (w.data());
     ASSERT_NE (s, nullptr);
     const auto& v5 = s->v5;
-    EXPECT_EQ (s->header.leadingWord, 0x01020304u);
+    EXPECT_EQ (+s->header.leadingWord, 0x01020304u);
     EXPECT_EQ (soundVersionOf (*s), 5u);
-    EXPECT_EQ (v5.tags, 0x80000001u);
+    EXPECT_EQ (+v5.tags, 0x80000001u);
     EXPECT_EQ (std::string (v5.name, 7), "SNARE 1");
     EXPECT_EQ (word (&v5, 28 + 2), 0x1234);
     EXPECT_EQ (word (&v5, 28 + 106), -256);
@@ -66,8 +66,8 @@ TEST (WireFactory, SoundVersion0And1KeepByteEntriesAndSkipPads)
     const auto s1 = makeSharedSoundStorage (v1.data());
     EXPECT_EQ (s1->v1.setupParameters.pitchbend_depth, 12);
     EXPECT_EQ (s1->raw[178], 0);
-    EXPECT_EQ (s1->v1.modulation[4][0].depth, -128);
-    EXPECT_EQ (s1->v1.trailingWord, 7u);
+    EXPECT_EQ (+s1->v1.modulation[4][0].depth, -128);
+    EXPECT_EQ (+s1->v1.trailingWord, 7u);
 }
 
 TEST (WireFactory, KitVersion7FromHandBuiltBytes)
@@ -85,21 +85,21 @@ TEST (WireFactory, KitVersion7FromHandBuiltBytes)
 
     const auto k = makeSharedKitStorage (w.data());
     const auto& v7 = k->v7;
-    EXPECT_EQ (k->version, 7u);
+    EXPECT_EQ (+k->version, 7u);
     EXPECT_EQ (std::string (v7.name, 7), "KIT ONE");
     EXPECT_EQ (word (&v7, 20), 0x6400);
     EXPECT_EQ (word (&v7, 44), 0x7F00);
     EXPECT_EQ (dword (&v7, 46 + 4), 5u);
     EXPECT_EQ (word (&v7, 46 + 28), 0x0102);
     EXPECT_EQ (v7.sounds[11].setupParameters.machineType, 30);
-    EXPECT_EQ (v7.fxParams.version, 1u);
+    EXPECT_EQ (+v7.fxParams.version, 1u);
     EXPECT_EQ (word (&v7, 3058 + 4 + 132), 0x0100);
     EXPECT_EQ (v7.fxParams.carried[0], 0x99);
-    EXPECT_EQ (v7.midiParams[11].extra, 0xBEEF);
+    EXPECT_EQ (+v7.midiParams[11].extra, 0xBEEF);
     EXPECT_EQ (v7.midiParams[11].carried[5], 0x42);
-    EXPECT_EQ (v7.track_mute_from_main_mask, -1);
-    EXPECT_EQ (v7.track_mute_from_fx_mask, 0x3FFF);
-    EXPECT_EQ (v7.thirdMask, 0x1234);
+    EXPECT_EQ (+v7.track_mute_from_main_mask, -1);
+    EXPECT_EQ (+v7.track_mute_from_fx_mask, 0x3FFF);
+    EXPECT_EQ (+v7.thirdMask, 0x1234);
     EXPECT_EQ (v7.trigs[3].param_idx, 17);
     EXPECT_EQ (v7.trigs[3].trig, 1);
     EXPECT_EQ (uword (&v7, 5092 + 32), 0x0110);
@@ -113,14 +113,14 @@ TEST (WireFactory, ProjectSettingsOddOffsetsAndTransferRecords)
         .be16 (71, 0x7FFF).be16 (73, 0xFFFF).be16 (79, 200).be16 (81 + 24, 0x6400)
         .be16 (107, 0x0102).be16 (241, 0xFFFE).u8 (511, 9);
     const auto s = makeSharedProjectSettings (w.data());
-    EXPECT_EQ (s->version, 2u);
-    EXPECT_EQ (s->globalTempo, 14400);
+    EXPECT_EQ (+s->version, 2u);
+    EXPECT_EQ (+s->globalTempo, 14400);
     EXPECT_EQ (s->activePattern, -123);
-    EXPECT_EQ (s->trackMuteMask, 0x0FFF);
-    EXPECT_EQ (s->settingsWord66, 0xA1B2);
-    EXPECT_EQ (s->track_mute_from_main_mask, 0x7FFF);
-    EXPECT_EQ (s->track_mute_from_fx_mask, -1);
-    EXPECT_EQ (s->globalLevels, 200);
+    EXPECT_EQ (+s->trackMuteMask, 0x0FFF);
+    EXPECT_EQ (+s->settingsWord66, 0xA1B2);
+    EXPECT_EQ (+s->track_mute_from_main_mask, 0x7FFF);
+    EXPECT_EQ (+s->track_mute_from_fx_mask, -1);
+    EXPECT_EQ (+s->globalLevels, 200);
     EXPECT_EQ (word (s.get(), 81 + 24), 0x6400);
     EXPECT_EQ (uword (s.get(), 107), 0x0102);
     EXPECT_EQ (uword (s.get(), 241), 0xFFFE);
@@ -129,11 +129,11 @@ TEST (WireFactory, ProjectSettingsOddOffsetsAndTransferRecords)
     Wire setup (96);
     setup.be16 (0, 11).be32 (2, 0x40000000).text (6, "BASS").u8 (22, 37).u8 (28, 0xFB).be16 (84 + 9, 0x8000).u8 (84 + 11, 53);
     const auto ss = makeSharedSoundSetup (setup.data());
-    EXPECT_EQ (ss->trackIndex, 11);
-    EXPECT_EQ (ss->tags, 0x40000000u);
+    EXPECT_EQ (+ss->trackIndex, 11);
+    EXPECT_EQ (+ss->tags, 0x40000000u);
     EXPECT_EQ (ss->machineType, 37);
     EXPECT_EQ (ss->transpose, -5);
-    EXPECT_EQ (ss->modulation[4][3].depth, 0x8000);
+    EXPECT_EQ (+ss->modulation[4][3].depth, 0x8000);
     EXPECT_EQ (ss->modulation[4][3].destination, 53);
 
     Wire pool (3072);
@@ -142,8 +142,8 @@ TEST (WireFactory, ProjectSettingsOddOffsetsAndTransferRecords)
     const auto p = makeSharedSoundPoolListing (pool.data());
     EXPECT_EQ (p->entries[127].machineType, 255);
     EXPECT_EQ (p->entries[127].flags, 3);
-    EXPECT_EQ (p->entries[127].number, 0x1FFF);
-    EXPECT_EQ (p->entries[127].tags, 0x80000000u);
+    EXPECT_EQ (+p->entries[127].number, 0x1FFF);
+    EXPECT_EQ (+p->entries[127].tags, 0x80000000u);
     EXPECT_EQ (std::string (p->entries[127].name, 16), "ABCDEFGHIJKLMNOP");
 
     Wire bank (6144);
@@ -161,14 +161,14 @@ TEST (WireFactory, ShortPayloadsArePaddedWithZerosAndNeverReadPast)
     // Exactly-sized heap copies, so a read past the end would be caught by ASan.
     const std::vector<std::uint8_t> kitHead { 0, 0, 0, 7, 'A', 'B' };
     const auto k = makeSharedKitStorage (kitHead.data(), kitHead.size());
-    EXPECT_EQ (k->version, 7u);
+    EXPECT_EQ (+k->version, 7u);
     EXPECT_EQ (std::string (k->v7.name, 2), "AB");
     for (std::size_t i = 6; i < sizeof (kitStorageContainer_t); ++i)
         ASSERT_EQ (k->raw[i], 0) << i;
 
     const std::vector<std::uint8_t> soundHead { 1, 2, 3, 4, 0, 0 };
     const auto s = makeSharedSoundStorage (soundHead.data(), soundHead.size());
-    EXPECT_EQ (s->header.leadingWord, 0x01020304u);
+    EXPECT_EQ (+s->header.leadingWord, 0x01020304u);
     EXPECT_EQ (soundVersionOf (*s), 0u);
 
     EXPECT_EQ (makeSharedProjectSettings (nullptr, 0)->version, 0u);
@@ -184,7 +184,7 @@ TEST (WireFactory, UnknownVersionKeepsOnlyTheVersionWord)
     kit.be32 (0, 8);
     std::fill (kit.bytes.begin() + 4, kit.bytes.end(), 0x5A);
     const auto k = makeSharedKitStorage (kit.data());
-    EXPECT_EQ (k->version, 8u);
+    EXPECT_EQ (+k->version, 8u);
     for (std::size_t i = 4; i < sizeof (kitStorageContainer_t); ++i)
         ASSERT_EQ (k->raw[i], 0) << i;
 
@@ -193,7 +193,7 @@ TEST (WireFactory, UnknownVersionKeepsOnlyTheVersionWord)
     sound.be32 (4, 0x01000000);
     const auto s = makeSharedSoundStorage (sound.data());
     EXPECT_EQ (soundVersionOf (*s), 0x01000000u);
-    EXPECT_EQ (s->header.leadingWord, 0u);
+    EXPECT_EQ (+s->header.leadingWord, 0u);
 }
 
 namespace
