@@ -5,8 +5,8 @@
 
 // Transaction header of the asynchronous-data connection. On the wire it is 28
 // bytes, every multi-byte field big-endian; in memory the fields are kept in
-// host byte order, in the same order and widths.
-#pragma pack(push, 1)
+// host byte order, in the same order and widths (naturally aligned: the wire
+// form is only ever read and written through fromWire and toWire).
 struct FhAsyncDataHeader
 {
     static constexpr std::size_t size = 28;
@@ -43,9 +43,6 @@ struct FhAsyncDataHeader
     bool isSingleChunk() const { return chunkLength == payloadLength(); }
     static std::uint8_t channelByte (int channelNumber) { return static_cast<std::uint8_t> (channelByteBase + channelNumber); }
 };
-#pragma pack(pop)
-
-static_assert (sizeof (FhAsyncDataHeader) == FhAsyncDataHeader::size);
 
 // Payload of a parameter write and of a parameter notification: three
 // big-endian 16-bit words on the wire.

@@ -45,9 +45,30 @@ TEST (FhAsyncDataHeaderTest, WireFormIsBigEndianAndByteSwappedMatchesIt)
     EXPECT_TRUE (back.isCompressed());
     EXPECT_EQ (back.payloadLength(), 0x190u);
 
-    // On this (little-endian) machine the swapped in-memory header is the wire form.
+    // Byte-swapping turns each multi-byte field into its wire bytes as this
+    // (little-endian) machine stores them, and back.
     const auto swapped = h.byteSwapped();
-    EXPECT_EQ (0, std::memcmp (&swapped, wire, FhAsyncDataHeader::size));
+    auto native32 = [&] (int offset)
+    {
+        std::uint32_t v;
+        std::memcpy (&v, wire + offset, 4);
+        return v;
+    };
+    auto native16 = [&] (int offset)
+    {
+        std::uint16_t v;
+        std::memcpy (&v, wire + offset, 2);
+        return v;
+    };
+    EXPECT_EQ (swapped.channel, 0xE1);
+    EXPECT_EQ (swapped.sequenceNumber, native32 (2));
+    EXPECT_EQ (swapped.replySequence, native32 (6));
+    EXPECT_EQ (swapped.chunkOffset, native32 (10));
+    EXPECT_EQ (swapped.argument, native16 (16));
+    EXPECT_EQ (swapped.totalLength, native32 (18));
+    EXPECT_EQ (swapped.chunkLength, native16 (22));
+    EXPECT_EQ (swapped.checksum, native16 (24));
+    EXPECT_EQ (swapped.byteSwapped().sequenceNumber, h.sequenceNumber);
 }
 
 namespace
