@@ -68,6 +68,12 @@ void EmulatorSession::removeDevice (std::uint64_t uid, bool report)
         channel.reportDevice (3, uid);
 }
 
+void EmulatorSession::unlistDevice (std::uint64_t uid)
+{
+    std::lock_guard lock (mutex);
+    std::erase_if (table, [uid] (const EmulatorDevice& d) { return d.uid == uid; });
+}
+
 void EmulatorSession::updateDevice (const EmulatorDevice& device, bool report)
 {
     {

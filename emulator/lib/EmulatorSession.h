@@ -60,6 +60,9 @@ public:
 
     void addDevice (const EmulatorDevice& device, bool report = true);
     void removeDevice (std::uint64_t uid, bool report = true);
+    // Takes the device out of the list but leaves what a client opened of it running
+    // (an engine that reports the detach before it tears the device down).
+    void unlistDevice (std::uint64_t uid);
     void updateDevice (const EmulatorDevice& device, bool report = true);
     std::vector<EmulatorDevice> devices() const;
 

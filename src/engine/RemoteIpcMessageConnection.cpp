@@ -79,6 +79,14 @@ void RemoteIpcMessageConnection::connectionMade()
 void RemoteIpcMessageConnection::connectionLost()
 {
     peerVersion = 0;
+    {
+        // A request still waiting can no longer be answered: end it now instead of
+        // letting it wait out its time.
+        std::lock_guard lock (responseMutex);
+        if (responseParser && responseState == ResponseState::waiting)
+            responseState = ResponseState::lost;
+    }
+    responseCondition.notify_all();
     forEachListener ([] (Listener& l) { l.disconnected(); });
     startTimer (settings.retryIntervalMs);
 }
@@ -197,6 +205,8 @@ bool RemoteIpcMessageConnection::request (const juce::MemoryBlock& message, Pars
         return true;
     if (responseState == ResponseState::waiting)
         FH_LOG (spdlog::level::err, "Timed out waiting for message response!");
+    else if (responseState == ResponseState::lost)
+        FH_LOG (spdlog::level::err, "The connection was lost while waiting for a message response");
     return false;
 }
 

@@ -58,7 +58,8 @@ private:
     {
         waiting,
         accepted,
-        refused
+        refused,
+        lost
     };
 
     std::string host;

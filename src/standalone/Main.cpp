@@ -3,15 +3,19 @@
 // version and the system description, and says where the log file is.
 #include "foundation/GlobalPreferences.h"
 #include "foundation/Logger.h"
+#include "standalone/EngineSessionMonitor.h"
 
 #include <juce_events/juce_events.h>
 
 #include <csignal>
 #include <iostream>
 
-int main()
+int main (int argc, char** argv)
 {
     std::signal (SIGPIPE, SIG_IGN);
+
+    if (argc > 1 && juce::String (argv[1]) == "--engine-session")
+        return runEngineSessionMonitor (argc, argv);
 
     juce::ScopedJuceInitialiser_GUI juce;
 
