@@ -58,6 +58,7 @@ void MasterFilterComponent::setCutoff (float deviceValue)
 {
     if (isDragInProgress())
         return;
+    valuesArrived = true;
     cutoff = deviceValue / 256.0f;
     controlPoint.setX (cutoff);
     rebuildResponsePath();
@@ -68,6 +69,7 @@ void MasterFilterComponent::setResonance (float value)
 {
     if (isDragInProgress())
         return;
+    valuesArrived = true;
     resonance = value;
     controlPoint.setY (value);
     q = resonanceToQ (value);
@@ -88,6 +90,7 @@ void MasterFilterComponent::setFilterType (int type)
         { 14, { 1, 2, 1, 0, 0 } }, { 15, { 0, 1, 1, 0, 0 } }, { 16, { 0, 0, 0, 0, 1 } },   { 17, { 0, 0, 1, 2, 2 } },
     };
 
+    valuesArrived = true;
     filterType = type;
     for (const auto& mix : mixes)
     {
@@ -141,7 +144,7 @@ void MasterFilterComponent::resized()
         controlPoint.xScale = 128.0f / static_cast<float> (getWidth());
     if (getHeight() > 0)
         controlPoint.yScale = 128.0f / static_cast<float> (getHeight());
-    if (! responsePath.isEmpty())
+    if (valuesArrived)
         rebuildResponsePath();
 }
 

@@ -61,6 +61,7 @@ public:
 
 private:
     ResponseSamples samples;
+    bool valuesArrived = false;   // a setter ran: the curve follows resizes
     ResonanceTable defaultTable { 0.0f, 0.7f, 0.9f, 1.1f, 1.2f, 1.4f, 1.6f, 1.9f, 1.991f };
     ResonanceTable notchTable { 0.0f, 0.1f, 0.2f, 0.3f, 0.4f, 0.55f, 0.7f, 0.9f, 1.0f };
     ResonanceTable doubleNotchTable { 0.1f, 0.2f, 0.4f, 0.6f, 0.8f, 1.0f, 1.2f, 1.4f, 1.6f };

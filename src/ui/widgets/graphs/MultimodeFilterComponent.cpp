@@ -46,6 +46,7 @@ void MultimodeFilterComponent::setCutoff (float deviceValue)
 {
     if (isDragInProgress())
         return;
+    valuesArrived = true;
     cutoff = deviceValue / 256.0f;
     controlPoint.setX (cutoff);
     rebuildResponsePath();
@@ -56,6 +57,7 @@ void MultimodeFilterComponent::setResonance (float value)
 {
     if (isDragInProgress())
         return;
+    valuesArrived = true;
     resonance = value;
     if (filterType == equaliserType)
     {
@@ -78,6 +80,7 @@ void MultimodeFilterComponent::setGain (float value)
 {
     if (isDragInProgress())
         return;
+    valuesArrived = true;
     gain = value;
     controlPoint.setY (value + 64.0f);
     rebuildResponsePath();
@@ -86,6 +89,7 @@ void MultimodeFilterComponent::setGain (float value)
 
 void MultimodeFilterComponent::setFilterType (int type)
 {
+    valuesArrived = true;
     filterType = type;
     chooseCurve();
     rebuildResponsePath();
@@ -142,7 +146,7 @@ void MultimodeFilterComponent::resized()
     if (getHeight() > 0)
         controlPoint.yScale = 128.0f / static_cast<float> (getHeight());
     // A path built for another size would no longer span the display.
-    if (! responsePath.isEmpty())
+    if (valuesArrived)
         rebuildResponsePath();
 }
 

@@ -64,5 +64,6 @@ public:
 
 private:
     ResponseSamples samples;
+    bool valuesArrived = false;   // a setter ran: the curve follows resizes
 };
 } // namespace corvanel
