@@ -8,6 +8,7 @@
 #include "foundation/Logger.h"
 
 #include <juce_events/juce_events.h>
+#include <juce_core/juce_core.h>
 
 #include <gtest/gtest.h>
 #include <spdlog/sinks/stdout_sinks.h>
@@ -30,6 +31,12 @@ int main (int argc, char** argv)
 
     ::testing::InitGoogleTest (&argc, argv);
     const int result = RUN_ALL_TESTS();
+
+    // Stop JUCE's timer thread and the other shutdown-owned singletons before the
+    // statics go, as an application's shutdown would.
+    juce::DeletedAtShutdown::deleteAll();
+    juce::MessageManager::deleteInstance();
+
     gLogger.reset();
     return result;
 }
