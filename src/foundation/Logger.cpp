@@ -158,11 +158,14 @@ void shutdown()
     if (gLogger == nullptr)
         return;
 
-    gLogger->flush();
+    auto logger = std::move (gLogger);
     gLogger.reset();
+    logger->flush();
     spdlog::drop (loggerName);
-    // Ends the worker thread once the last logger that used it is gone.
+    // Ends the worker thread after it has written everything queued, then lets
+    // the logger (and its file) go on this thread, once the worker is gone.
     spdlog::shutdown();
+    logger.reset();
     setCurrentFile ({});
 }
 
