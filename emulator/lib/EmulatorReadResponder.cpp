@@ -1,0 +1,121 @@
+#include "EmulatorReadResponder.h"
+
+namespace fhemu
+{
+EmulatorReadResponder::EmulatorReadResponder (AsyncDataServer& s) : server (s)
+{
+    server.setTransactionHandler ([this] (const RecordedTransaction& t) { handle (t); });
+}
+
+EmulatorReadResponder::~EmulatorReadResponder()
+{
+    server.setTransactionHandler ({});
+    std::vector<std::thread> senders;
+    {
+        std::lock_guard<std::mutex> sl (lock);
+        senders.swap (lateSenders);
+    }
+    for (auto& t : senders)
+        t.join();
+}
+
+void EmulatorReadResponder::setRecord (std::uint8_t dataType, std::uint16_t index, Bytes record)
+{
+    std::lock_guard<std::mutex> sl (lock);
+    records[{ dataType, index }] = std::move (record);
+}
+
+void EmulatorReadResponder::pushBehaviour (Behaviour behaviour)
+{
+    std::lock_guard<std::mutex> sl (lock);
+    behaviours.push_back (behaviour);
+}
+
+int EmulatorReadResponder::numReadsSeen() const
+{
+    std::lock_guard<std::mutex> sl (lock);
+    return readsSeen;
+}
+
+bool EmulatorReadResponder::sendOnChannel1 (OutgoingTransaction t)
+{
+    {
+        std::lock_guard<std::mutex> sl (lock);
+        t.channel = 1;
+        t.sequence = nextSequence++;
+    }
+    return server.sendTransaction (t);
+}
+
+bool EmulatorReadResponder::sendEngineReady()
+{
+    return sendOnChannel1 (engineReady (0));
+}
+
+bool EmulatorReadResponder::sendParameterNotification (std::uint8_t dataType, std::uint16_t argument,
+                                                       std::uint16_t index, std::uint16_t objectId, std::uint16_t value)
+{
+    auto t = parameterNotification (1, 0, dataType, index, objectId, value);
+    t.argument = argument;
+    return sendOnChannel1 (std::move (t));
+}
+
+void EmulatorReadResponder::handle (const RecordedTransaction& t)
+{
+    if (t.header.command != 0x20)
+        return;
+
+    Behaviour behaviour = Behaviour::answer;
+    Bytes record;
+    {
+        std::lock_guard<std::mutex> sl (lock);
+        ++readsSeen;
+        if (! behaviours.empty())
+        {
+            behaviour = behaviours.front();
+            behaviours.pop_front();
+        }
+        if (auto it = records.find ({ t.header.subType, t.header.argument }); it != records.end())
+            record = it->second;
+    }
+
+    OutgoingTransaction answer;
+    answer.replySequence = t.header.sequence;
+    answer.subType = t.header.subType;
+    answer.argument = t.header.argument;
+    answer.command = 0x21;
+    answer.payload = record;
+    answer.compress = record.size() > 400;
+
+    switch (behaviour)
+    {
+        case Behaviour::ignore:
+            return;
+        case Behaviour::busy:
+            answer.command = 0x22;
+            answer.payload.clear();
+            answer.compress = false;
+            break;
+        case Behaviour::refuse:
+            answer.command = 0x23;
+            answer.payload.clear();
+            answer.compress = false;
+            break;
+        case Behaviour::wrongType:
+            answer.subType = static_cast<std::uint8_t> (t.header.subType + 1);
+            break;
+        case Behaviour::late:
+        {
+            std::lock_guard<std::mutex> sl (lock);
+            lateSenders.emplace_back ([this, answer, delay = lateDelay] {
+                std::this_thread::sleep_for (delay);
+                sendOnChannel1 (answer);
+            });
+            return;
+        }
+        case Behaviour::answer:
+            break;
+    }
+    sendOnChannel1 (std::move (answer));
+}
+} // namespace fhemu
