@@ -4,6 +4,8 @@
 #include "ui/widgets/ActionButton.h"
 #include "ui/widgets/CustomTabButtons.h"
 #include "ui/widgets/StaticPanel.h"
+#include "ui/widgets/knobs/BaseKnob.h"
+#include "ui/widgets/knobs/FadeSlider.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -20,7 +22,9 @@ class LookAndFeelCorvanel : public juce::LookAndFeel_V4,
                             public ActionButton::LookAndFeelMethods,
                             public CustomTabButton::LookAndFeelMethods,
                             public CustomSectionTabButton::LookAndFeelMethods,
-                            public Corvanel::StaticPanel::LookAndFeelMethods
+                            public Corvanel::StaticPanel::LookAndFeelMethods,
+                            public BaseKnob::LookAndFeelMethods,
+                            public FadeSlider::LookAndFeelMethods
 {
 public:
     static constexpr int numHues = 17;
@@ -53,6 +57,16 @@ public:
     void drawCustomSectionTabButton (juce::Graphics& g, CustomSectionTabButton& button, bool isHighlighted,
                                      bool isDown) override;
     void drawStaticPanel (juce::Graphics& g, Corvanel::StaticPanel& panel, bool isMouseOver) override;
+
+    // Knobs, the fade slider and the linear (vertical) sliders: KnobDrawing.cpp
+    void drawKnobBody (juce::Graphics& g, BaseKnob& knob, bool isMouseOver, bool isMouseButtonDown) override;
+    void drawUnipolarValueArc (juce::Graphics& g, BaseKnob& knob, bool isMouseOver, bool isMouseButtonDown) override;
+    void drawBipolarValueArc (juce::Graphics& g, BaseKnob& knob, bool isMouseOver, bool isMouseButtonDown) override;
+    void drawModulationAmountArc (juce::Graphics& g, BaseKnob& knob, bool isMouseOver) override;
+    void drawModulationRangeArc (juce::Graphics& g, BaseKnob& knob, bool isMouseOver) override;
+    void drawFadeSlider (juce::Graphics& g, FadeSlider& slider, bool isMouseOver, bool isMouseButtonDown) override;
+    void drawLinearSlider (juce::Graphics& g, int x, int y, int width, int height, float sliderPos, float minSliderPos,
+                           float maxSliderPos, juce::Slider::SliderStyle style, juce::Slider& slider) override;
 
     // Shared drawing operations, called by widgets that find this look and feel.
     void drawPlainLabel (juce::Graphics& g, juce::Label& label, juce::Colour background, juce::Colour textColour);
