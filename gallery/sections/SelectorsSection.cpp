@@ -8,37 +8,67 @@ namespace gallery
 {
 namespace
 {
+// Five instances side by side in hues 1, 4, 7, 10 and 13, each as wide as
+// given (the per-hue cells are too narrow for these rows).
+template <typename Make>
+std::unique_ptr<juce::Component> inHues (int width, Make make)
+{
+    auto strip = std::make_unique<Strip>();
+    for (int i = 0; i < 5; ++i)
+    {
+        auto selector = make (i);
+        selector->setHue (1 + 3 * i);
+        strip->add (std::move (selector), width);
+    }
+    return strip;
+}
+
 const GallerySection::Registrar selectors { GallerySection {
     "Selectors and separated tabs",
     52,
     {
-        { "TriggerModeSelector", 24, [] (int hue) {
-              auto s = std::make_unique<TriggerModeSelector>();
-              s->setSelectedIndex (hue % 5);
-              return std::unique_ptr<juce::Component> (std::move (s));
-          } },
-        { "SelectFilterType (analog track)", 20, [] (int hue) {
-              auto s = std::make_unique<corvanel::SelectFilterType> (std::vector<int> { 0, 2, 4, 5, 9, 6, 10, 7 });
-              const int ids[] = { 0, 2, 4, 5, 9, 6, 10, 7 };
-              s->setSelectedType (ids[hue % 8], false);
-              return std::unique_ptr<juce::Component> (std::move (s));
-          } },
-        { "SelectFilterType (effects)", 20, [] (int hue) {
-              auto s = std::make_unique<corvanel::SelectFilterType> (std::vector<int> { 16, 13, 15, 14, 11, 12, 17, 7 });
-              const int ids[] = { 16, 13, 15, 14, 11, 12, 17, 7 };
-              s->setSelectedType (ids[hue % 8], false);
-              return std::unique_ptr<juce::Component> (std::move (s));
-          } },
-        { "SelectLFOWaveform", 20, [] (int hue) {
-              auto s = std::make_unique<SelectLFOWaveform>();
-              s->setSelectedWaveform (hue % 7, false);
-              return std::unique_ptr<juce::Component> (std::move (s));
-          } },
-        { "BankButtons", 20, [] (int hue) {
-              auto s = std::make_unique<BankButtons>();
-              s->setSelectedBank (hue % 8);
-              return std::unique_ptr<juce::Component> (std::move (s));
-          } },
+        { "TriggerModeSelector (hues 1, 4, 7, 10, 13)", 24, [] (int) {
+              return inHues (190, [] (int i) {
+                  auto s = std::make_unique<TriggerModeSelector>();
+                  s->setSelectedIndex (i % 5);
+                  return s;
+              });
+          },
+          true },
+        { "SelectFilterType (analog track)", 20, [] (int) {
+              return inHues (190, [] (int i) {
+                  const std::vector<int> ids { 0, 2, 4, 5, 9, 6, 10, 7 };
+                  auto s = std::make_unique<corvanel::SelectFilterType> (ids);
+                  s->setSelectedType (ids[(size_t) (i * 3) % ids.size()], false);
+                  return s;
+              });
+          },
+          true },
+        { "SelectFilterType (effects, digital)", 20, [] (int) {
+              return inHues (190, [] (int i) {
+                  const std::vector<int> ids = i % 2 == 0 ? std::vector<int> { 16, 13, 15, 14, 11, 12, 17, 7 } : std::vector<int> { 0, 4, 8 };
+                  auto s = std::make_unique<corvanel::SelectFilterType> (ids);
+                  s->setSelectedType (ids[(size_t) i % ids.size()], false);
+                  return s;
+              });
+          },
+          true },
+        { "SelectLFOWaveform", 20, [] (int) {
+              return inHues (154, [] (int i) {
+                  auto s = std::make_unique<SelectLFOWaveform>();
+                  s->setSelectedWaveform ((i * 2) % 7, false);
+                  return s;
+              });
+          },
+          true },
+        { "BankButtons", 20, [] (int) {
+              return inHues (190, [] (int i) {
+                  auto s = std::make_unique<BankButtons>();
+                  s->setSelectedBank ((i * 3) % 8);
+                  return s;
+              });
+          },
+          true },
         { "BassDrumSharpWaveformSelector", 44, [] (int hue) {
               auto s = std::make_unique<BassDrumSharpWaveformSelector>();
               s->setSelectedIndex (hue % 5);
