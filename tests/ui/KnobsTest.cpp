@@ -468,3 +468,37 @@ TEST_F (KnobTest, KnobBackgroundAndRingColours)
     EXPECT_TRUE (nearColour (pixel (image, 1, 1), knob.findColour (0x2000005).getARGB()));
 }
 } // namespace
+
+namespace
+{
+using namespace uitest;
+
+// Typing into the value label's editor with the keyboard, as a user does.
+TEST_F (LookAndFeelTest, KnobValueTypedWithTheKeyboard)
+{
+    DuodirectionalKnob knob ("k");
+    KnobRecorder rec;
+    knob.addListener (&rec);
+    knob.setBounds (0, 0, 60, 70);
+    knob.addToDesktop (0);
+    knob.setVisible (true);
+
+    auto& label = knob.getValueLabel();
+    label.showEditor();
+    auto* editor = label.getCurrentTextEditor();
+    ASSERT_NE (editor, nullptr);
+    editor->setText ({}, false);
+    for (auto c : juce::String ("-12x"))
+        editor->keyPressed (juce::KeyPress (0, juce::ModifierKeys(), c));
+    EXPECT_EQ (editor->getText(), "-12x");
+    editor->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
+    fhtest::pumpUntil ([&rec] { return ! rec.calls.empty(); }, std::chrono::seconds (10));
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
+
+    EXPECT_EQ (knob.getValue(), -12.0);
+    ASSERT_EQ (rec.calls.size(), 1u);
+    EXPECT_EQ (rec.calls[0].second, -12.0);
+    EXPECT_EQ (label.getText(), "-12");
+    knob.removeFromDesktop();
+}
+} // namespace
