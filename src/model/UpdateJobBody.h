@@ -1,0 +1,53 @@
+#pragma once
+
+#include "foundation/Logger.h"
+
+#include <juce_core/juce_core.h>
+
+#include <chrono>
+#include <exception>
+#include <functional>
+#include <future>
+
+namespace Vantu
+{
+// The common body of the update jobs, on the job pool's thread: waits for the
+// read's answer in one-second slices (so that a stopping pool gets its thread
+// back within about a second, with nothing applied), then takes the result and
+// hands it to `handle`. An error stored in the future (a read the worker gave
+// up) or thrown by `handle` is logged and reported through `failure`.
+template <typename Result, typename Handle>
+void runUpdateJob (juce::ThreadPoolJob* job, std::future<Result> future, Handle&& handle,
+                   std::function<void()> failure = {})
+{
+    if (future.valid())
+    {
+        while (! (job != nullptr && job->shouldExit())
+               && future.wait_for (std::chrono::seconds (1)) != std::future_status::ready)
+        {
+        }
+
+        if (! (job != nullptr && job->shouldExit()))
+        {
+            try
+            {
+                Result result = future.get();
+                handle (result);
+            }
+            catch (const std::exception& e)
+            {
+                FH_LOG (spdlog::level::err, "Error: {}", e.what());
+                if (failure)
+                    failure();
+            }
+            catch (...)
+            {
+                FH_LOG (spdlog::level::err, "Unexpected exception!");
+                if (failure)
+                    failure();
+            }
+        }
+    }
+    failure = nullptr;
+}
+} // namespace Vantu
