@@ -85,3 +85,12 @@ void SoundLibrary::applyBankListing (const std::vector<SoundLibraryEntry>& liste
 
     sendChangeMessage ({});
 }
+
+bool SoundLibrary::acceptBank (int bank)
+{
+    if (bank >= 0 && bank < SoundListing::libraryBanks)
+        return true;
+    FH_LOG (spdlog::level::warn, "Sound library bank {} does not exist (banks 0 to {}); ignored", bank,
+            SoundListing::libraryBanks - 1);
+    return false;
+}

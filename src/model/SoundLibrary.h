@@ -35,6 +35,9 @@ public:
     void applyBankListing (const std::vector<SoundLibraryEntry>& listed);
 
     static bool isValidSlot (int slot) noexcept { return slot >= 0 && slot < SoundListing::librarySize; }
+    // True for banks 0..7; any other bank is logged (a listing of it could name
+    // no slot of the library).
+    static bool acceptBank (int bank);
     static int bankOfSlot (int slot) noexcept { return slot / SoundListing::libraryBankSize; }
 
     juce::CriticalSection& getLock() const noexcept { return lock; }

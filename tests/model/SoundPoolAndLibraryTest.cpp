@@ -183,6 +183,12 @@ TEST_F (SoundLibraryTest, BadSlotsAreLoggedAndSendNothing)
     EXPECT_TRUE (log.contains ("Sound library has no slot 2048"));
     EXPECT_EQ (library.getEntry (2047).slot, 2047);
     EXPECT_EQ (library.getEntry (-3).slot, -1);
+
+    EXPECT_TRUE (SoundLibrary::acceptBank (0));
+    EXPECT_TRUE (SoundLibrary::acceptBank (7));
+    EXPECT_FALSE (SoundLibrary::acceptBank (8));
+    EXPECT_FALSE (SoundLibrary::acceptBank (15));
+    EXPECT_EQ (log.count ("does not exist (banks 0 to 7)"), 2);
 }
 
 TEST_F (SoundLibraryTest, PoolSetEntriesReplacesFromPositionZeroAndIgnoresExtraEntries)
