@@ -21,4 +21,13 @@ void requestWholeDevice (DeviceInterface& device)
         device.updateSoundLibrary (bank);
     device.updatePatternSettings();
 }
+
+// The whole of the processor's work when a device has opened (job thread):
+// the data objects' transmit threads, then every record of the device.
+template <typename DeviceInterface>
+void runDeviceOpenedSequence (DeviceInterface& device)
+{
+    device.startDataObjectThreads();
+    requestWholeDevice (device);
+}
 } // namespace Vantu

@@ -1,0 +1,96 @@
+#include "WorkerLoopback.h"
+
+#include "model/VantuInterface.h"
+#include "processor/ProcessorJobPool.h"
+#include "support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace enginetest;
+
+namespace
+{
+class VantuInterfaceAgainstEmulator : public fhtest::AppTest
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE (loop.start());
+        ASSERT_TRUE (loop.responder.sendEngineReady());
+        ASSERT_TRUE (waitUntil ([&] { return loop.worker.isEngineReady(); }));
+    }
+
+    void TearDown() override { pool.shutdown (5000); }
+
+    bool readSeen (int type, int index)
+    {
+        return waitUntil ([&] {
+            const auto reads = loop.reads();
+            return std::any_of (reads.begin(), reads.end(), [&] (const fhemu::RecordedTransaction& t) {
+                return t.header.subType == type && t.header.argument == index;
+            });
+        });
+    }
+
+    WorkerLoopback loop;
+    ProcessorJobPool pool;
+    Vantu::VantuInterface device { loop.worker, pool };
+};
+} // namespace
+
+TEST_F (VantuInterfaceAgainstEmulator, PoolLibraryAndTotalRecallCommandsReachTheEmulator)
+{
+    EXPECT_TRUE (device.getSoundPool().getOwner()->loadSound (2, 17));
+    device.getSoundLibrary().removeSound (700);   // then asks for bank 2
+    device.sendTotalRecallCommand ({ 4, 0x0A0B0C0D });
+
+    ASSERT_TRUE (readSeen (33, 2));
+    const auto ts = loop.server.received().transactions();
+    auto find = [&] (int command) {
+        return std::find_if (ts.begin(), ts.end(), [&] (const auto& t) { return t.header.command == command; });
+    };
+    ASSERT_NE (find (0x43), ts.end());
+    EXPECT_EQ (find (0x43)->header.subType, 30);
+    EXPECT_EQ (find (0x43)->payload, (std::vector<std::uint8_t> { 0, 0, 0, 17, 0, 0, 0, 2 }));
+    ASSERT_NE (find (0x42), ts.end());
+    EXPECT_EQ (find (0x42)->header.subType, 32);
+    EXPECT_EQ (find (0x42)->header.argument, 700);
+    ASSERT_NE (find (0x50), ts.end());
+    EXPECT_EQ (find (0x50)->payload, (std::vector<std::uint8_t> { 4, 0x0A, 0x0B, 0x0C, 0x0D }));
+}
+
+TEST_F (VantuInterfaceAgainstEmulator, RecordNotificationsStartTheRightReads)
+{
+    struct Case
+    {
+        int type, index, value, readType, readIndex;
+    };
+    const Case cases[] { { 13, 0, 0, 13, 0 }, { 4, 5, 0, 4, 5 }, { 6, 3, 0, 6, 3 }, { 24, 0, 0, 24, 0 },
+                         { 31, 0, 0, 31, 0 }, { 33, 0, 0x0100, 33, 1 }, { 35, 0, 0, 35, 0 }, { 37, 0, 0, 37, 0 } };
+    for (const auto& c : cases)
+        ASSERT_TRUE (loop.responder.sendParameterNotification ((std::uint8_t) c.type, 0, (std::uint16_t) c.index, 0,
+                                                               (std::uint16_t) c.value));
+    for (const auto& c : cases)
+        EXPECT_TRUE (readSeen (c.readType, c.readIndex)) << "notification " << c.type;
+}
+
+TEST_F (VantuInterfaceAgainstEmulator, StateAndPatternMuteNotificationsChangeTheModelAndBadBanksAreIgnored)
+{
+    fhtest::ScopedLogCapture log;
+    ASSERT_TRUE (loop.responder.sendParameterNotification (34, 0, 0, 0, 0x0103));
+    ASSERT_TRUE (loop.responder.sendParameterNotification (36, 0, 11, 0, 256));
+    ASSERT_TRUE (loop.responder.sendParameterNotification (33, 0, 0, 0, 0x1000));   // bank 15: no such bank
+    ASSERT_TRUE (loop.responder.sendParameterNotification (10, 0, 0, 0, 0));
+    EXPECT_TRUE (waitUntil ([&] { return device.getTotalRecallState().getState() == 3; }));
+    EXPECT_TRUE (waitUntil ([&] {
+        int v = 0;
+        return device.getKit().getValue (Vantu::Kit::trackPatternMuteId (11), v) && v == 256;
+    }));
+    EXPECT_TRUE (waitUntil ([&] { return log.contains ("Unhandled machine notification: 10"); }));
+    EXPECT_TRUE (log.contains ("Sound library bank 15 does not exist"));
+    std::this_thread::sleep_for (100ms);
+    for (const auto& t : loop.reads())
+        EXPECT_NE (t.header.subType, 33);
+}
