@@ -6,6 +6,9 @@
 #include "ui/widgets/StaticPanel.h"
 #include "ui/widgets/knobs/BaseKnob.h"
 #include "ui/widgets/knobs/FadeSlider.h"
+#include "ui/widgets/combobox/CustomComboBox.h"
+#include "ui/widgets/modal/CustomCallOutBox.h"
+#include "ui/widgets/tabs/MyTabbedButtonBar.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -22,9 +25,12 @@ class LookAndFeelCorvanel : public juce::LookAndFeel_V4,
                             public ActionButton::LookAndFeelMethods,
                             public CustomTabButton::LookAndFeelMethods,
                             public CustomSectionTabButton::LookAndFeelMethods,
-                            public Corvanel::StaticPanel::LookAndFeelMethods,
+                            public CustomCallOutBox::LookAndFeelMethods,
                             public BaseKnob::LookAndFeelMethods,
-                            public FadeSlider::LookAndFeelMethods
+                            public FadeSlider::LookAndFeelMethods,
+                            public Corvanel::StaticPanel::LookAndFeelMethods,
+                            public MyTabbedButtonBar::LookAndFeelMethods,
+                            public juce::CustomComboBox::LookAndFeelMethods
 {
 public:
     static constexpr int numHues = 17;
@@ -67,6 +73,88 @@ public:
     void drawFadeSlider (juce::Graphics& g, FadeSlider& slider, bool isMouseOver, bool isMouseButtonDown) override;
     void drawLinearSlider (juce::Graphics& g, int x, int y, int width, int height, float sliderPos, float minSliderPos,
                            float maxSliderPos, juce::Slider::SliderStyle style, juce::Slider& slider) override;
+
+    // Framework widgets
+    juce::Path getTickShape (float height) override;
+    juce::Path getCrossShape (float height) override;
+    int getDefaultScrollbarWidth() override;
+    void drawScrollbar (juce::Graphics& g, juce::ScrollBar& bar, int x, int y, int width, int height, bool isVertical,
+                        int thumbStart, int thumbSize, bool isMouseOver, bool isMouseDown) override;
+    void drawButtonBackground (juce::Graphics& g, juce::Button& button, const juce::Colour& background, bool isHighlighted,
+                               bool isDown) override;
+    void drawTickBox (juce::Graphics& g, juce::Component& component, float x, float y, float w, float h, bool ticked,
+                      bool isEnabled, bool isHighlighted, bool isDown) override;
+    void fillTextEditorBackground (juce::Graphics& g, int width, int height, juce::TextEditor& editor) override;
+    void drawTextEditorOutline (juce::Graphics& g, int width, int height, juce::TextEditor& editor) override;
+    int getAlertWindowButtonHeight() override;
+    void drawPopupMenuBackground (juce::Graphics& g, int width, int height) override;
+    void drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int>& area, bool isSeparator, bool isActive,
+                            bool isHighlighted, bool isTicked, bool hasSubMenu, const juce::String& text,
+                            const juce::String& shortcutKeyText, const juce::Drawable* icon,
+                            const juce::Colour* textColour) override;
+    void getIdealPopupMenuItemSize (const juce::String& text, bool isSeparator, int standardHeight, int& idealWidth,
+                                    int& idealHeight) override;
+    int getPopupMenuBorderSize() override;
+    void drawMenuBarBackground (juce::Graphics& g, int width, int height, bool isMouseOverBar,
+                                juce::MenuBarComponent& bar) override;
+    juce::Rectangle<int> getTooltipBounds (const juce::String& tipText, juce::Point<int> screenPos,
+                                           juce::Rectangle<int> parentArea) override;
+    void drawTooltip (juce::Graphics& g, const juce::String& text, int width, int height) override;
+    void drawCornerResizer (juce::Graphics& g, int w, int h, bool isMouseOver, bool isMouseDragging) override;
+    void drawDocumentWindowTitleBar (juce::DocumentWindow& window, juce::Graphics& g, int w, int h, int titleSpaceX,
+                                     int titleSpaceW, const juce::Image* icon, bool drawTitleTextOnLeft) override;
+    juce::Button* createDocumentWindowButton (int buttonType) override;
+    int getTabButtonOverlap (int depth) override;
+    void drawTabButton (juce::TabBarButton& button, juce::Graphics& g, bool isMouseOver, bool isMouseDown) override;
+    void drawTabButtonText (juce::TabBarButton& button, juce::Graphics& g, bool isMouseOver, bool isMouseDown) override;
+    void drawTabAreaBehindFrontButton (juce::TabbedButtonBar& bar, juce::Graphics& g, int w, int h) override;
+    void drawTableHeaderBackground (juce::Graphics& g, juce::TableHeaderComponent& header) override;
+    void drawTableHeaderColumn (juce::Graphics& g, juce::TableHeaderComponent& header, const juce::String& columnName,
+                                int columnId, int width, int height, bool isMouseOver, bool isMouseDown,
+                                int columnFlags) override;
+    void drawCallOutBoxBackground (juce::CallOutBox& box, juce::Graphics& g, const juce::Path& path,
+                                   juce::Image& cachedImage) override;
+    void paintToolbarBackground (juce::Graphics& g, int width, int height, juce::Toolbar& toolbar) override;
+    void drawStretchableLayoutResizerBar (juce::Graphics& g, int w, int h, bool isVerticalBar, bool isMouseOver,
+                                          bool isMouseDragging) override;
+
+    // Call-out boxes
+    void drawCustomCallOutBoxBackground (CustomCallOutBox& box, juce::Graphics& g, const juce::Path& outline,
+                                         juce::Image& cachedBackground) override;
+    int getCustomCallOutBoxBorderSize (const CustomCallOutBox& box) override;
+
+    // Combo boxes, the framework's and the program's own
+    void drawComboBox (juce::Graphics& g, int width, int height, bool isButtonDown, int buttonX, int buttonY,
+                       int buttonW, int buttonH, juce::ComboBox& box) override;
+    void positionComboBoxText (juce::ComboBox& box, juce::Label& label) override;
+    void drawCustomComboBox (juce::Graphics& g, int width, int height, bool isButtonDown, int buttonX, int buttonY,
+                             int buttonW, int buttonH, juce::CustomComboBox& box) override;
+    juce::Font getCustomComboBoxFont (juce::CustomComboBox& box) override;
+    juce::Label* createCustomComboBoxTextBox (juce::CustomComboBox& box) override;
+    void positionCustomComboBoxText (juce::CustomComboBox& box, juce::Label& label) override;
+
+    // The program's own tab bar (the framework tab bar's operations of the
+    // same names stay visible next to them)
+    using juce::LookAndFeel_V4::getTabButtonSpaceAroundImage;
+    using juce::LookAndFeel_V4::getTabButtonBestWidth;
+    using juce::LookAndFeel_V4::getTabButtonExtraComponentBounds;
+    using juce::LookAndFeel_V4::drawTabbedButtonBarBackground;
+    using juce::LookAndFeel_V4::createTabButtonShape;
+    using juce::LookAndFeel_V4::fillTabButtonShape;
+    using juce::LookAndFeel_V4::createTabBarExtrasButton;
+    int getTabButtonSpaceAroundImage (MyTabbedButtonBar& bar) override;
+    int getTabButtonOverlap (MyTabbedButtonBar& bar, int depth) override;
+    int getTabButtonBestWidth (MyTabBarButton& button, int depth) override;
+    juce::Rectangle<int> getTabButtonExtraComponentBounds (const MyTabBarButton& button, juce::Rectangle<int>& textArea,
+                                                           juce::Component& extraComp) override;
+    void drawTabButton (MyTabBarButton& button, juce::Graphics& g, bool isMouseOver, bool isMouseDown) override;
+    void drawTabButtonText (MyTabBarButton& button, juce::Graphics& g, bool isMouseOver, bool isMouseDown) override;
+    void drawTabbedButtonBarBackground (MyTabbedButtonBar& bar, juce::Graphics& g) override;
+    void drawTabAreaBehindFrontButton (MyTabbedButtonBar& bar, juce::Graphics& g, int w, int h) override;
+    void createTabButtonShape (MyTabBarButton& button, juce::Path& path, bool isMouseOver, bool isMouseDown) override;
+    void fillTabButtonShape (MyTabBarButton& button, juce::Graphics& g, const juce::Path& path, bool isMouseOver,
+                             bool isMouseDown) override;
+    juce::Button* createTabBarExtrasButton (MyTabbedButtonBar& bar) override;
 
     // Shared drawing operations, called by widgets that find this look and feel.
     void drawPlainLabel (juce::Graphics& g, juce::Label& label, juce::Colour background, juce::Colour textColour);
