@@ -168,7 +168,7 @@ public:
     }
 };
 
-// An open pop-up menu, a tooltip, an alert box and a call-out box, drawn in
+// An open pop-up menu, a tooltip and a call-out box, drawn in
 // place (the real ones are windows of their own, which a picture of the
 // gallery does not show).
 class MenuPicture : public juce::Component
@@ -233,22 +233,6 @@ private:
     std::unique_ptr<CustomCallOutBox> box;
 };
 
-class AlertPicture : public juce::Component
-{
-public:
-    AlertPicture()
-        : alert ("Audio device", "The audio device stopped; it will be opened again.", juce::MessageBoxIconType::WarningIcon)
-    {
-        alert.addButton ("OK", 1);
-        addAndMakeVisible (alert);
-    }
-
-    void resized() override { alert.setBounds (getLocalBounds()); }
-
-private:
-    juce::AlertWindow alert;
-};
-
 class PopupsRow : public Strip
 {
 public:
@@ -257,7 +241,6 @@ public:
         add (captioned ("open pop-up menu", std::make_unique<MenuPicture>()), 140);
         add (captioned ("tooltip", std::make_unique<TooltipPicture>()), 260);
         add (captioned ("call-out box", std::make_unique<CallOutPicture>()), 200);
-        add (captioned ("alert window", std::make_unique<AlertPicture>()), 420);
     }
 };
 

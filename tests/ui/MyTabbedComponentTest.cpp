@@ -50,6 +50,17 @@ TEST_F (LookAndFeelTest, TabsArePackedAgainstTheRightEdge)
 
     // Content area: below the bar, less the 1-pixel outline on the other three sides.
     EXPECT_EQ (tabs.getTabContentComponent (1)->getBounds(), juce::Rectangle<int> (1, 30, 398, 169));
+    tabs.setTabBarDepth (22);
+    EXPECT_EQ (tabs.getTabContentComponent (0)->getBounds(), juce::Rectangle<int> (1, 22, 398, 177));
+
+    // The content area shows the current tab's colour inside the outline.
+    tabs.setTabBackgroundColour (0, juce::Colour (0xff203040));
+    tabs.setColour (juce::TabbedComponent::outlineColourId, juce::Colour (0xff808080));
+    tabs.getTabContentComponent (0)->setVisible (false);
+    auto image = uitest::render (tabs);
+    EXPECT_EQ (uitest::pixel (image, 200, 100), 0xff203040u);
+    EXPECT_EQ (uitest::pixel (image, 0, 100), 0xff808080u);
+    EXPECT_EQ (uitest::pixel (image, 200, 199), 0xff808080u);
 }
 
 TEST_F (LookAndFeelTest, TabsThatDoNotFitAreHiddenBehindTheExtrasButton)

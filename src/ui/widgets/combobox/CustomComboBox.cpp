@@ -201,7 +201,14 @@ void CustomComboBox::resized()
             methods->positionCustomComboBoxText (*this, *label);
 }
 
-void CustomComboBox::paint (Graphics& g)
+void CustomComboBox::setHue (int newHue)
+{
+    HasHue::setHue (newHue);
+    applyHueColours();
+    repaint();
+}
+
+void CustomComboBox::applyHueColours()
 {
     if (auto* laf = findLookAndFeelCorvanel (*this))
     {
@@ -210,6 +217,11 @@ void CustomComboBox::paint (Graphics& g)
         setColour (ComboBox::textColourId, shade);
         label->setColour (CorvanelColourIds::smallLabelText, shade);
     }
+}
+
+void CustomComboBox::paint (Graphics& g)
+{
+    applyHueColours();
 
     if (auto* methods = dynamic_cast<LookAndFeelMethods*> (&getLookAndFeel()))
         methods->drawCustomComboBox (g, getWidth(), getHeight(), isButtonDown, label->getRight(), 0,

@@ -68,6 +68,9 @@ public:
     Label* getLabel() const noexcept { return label.get(); }
     Value& getSelectedIdAsValue() { return currentId; }
 
+    // Takes the hue's bright shade as the text colour at once.
+    void setHue (int newHue) override;
+
     void paint (Graphics&) override;
     void resized() override;
     void lookAndFeelChanged() override;
@@ -89,6 +92,7 @@ private:
     const PopupMenu::Item* getItemForId (int itemId) const;
     const PopupMenu::Item* getItemForIndex (int index) const;
     void nudgeSelectedItem (int delta);
+    void applyHueColours();
     void sendChange (NotificationType notification);
 
     PopupMenu currentMenu;

@@ -188,6 +188,20 @@ juce::Colour MyTabbedButtonBar::getTabBackgroundColour (int index) const
                                                          : juce::Colours::transparentBlack;
 }
 
+void MyTabbedButtonBar::setTabBackgroundColour (int index, juce::Colour colour)
+{
+    if (! juce::isPositiveAndBelow (index, getNumTabs()))
+        return;
+    auto& tab = *tabs[static_cast<size_t> (index)];
+    if (tab.colour != colour)
+    {
+        tab.colour = colour;
+        tab.button->repaint();
+        if (auto* parent = getParentComponent())
+            parent->repaint();   // the content area shows the current tab's colour
+    }
+}
+
 void MyTabbedButtonBar::lookAndFeelChanged()
 {
     extrasButton.reset();

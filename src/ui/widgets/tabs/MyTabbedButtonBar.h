@@ -93,6 +93,7 @@ public:
     MyTabBarButton* getTabButton (int index) const;
     int indexOfTabButton (const MyTabBarButton* button) const;
     juce::Colour getTabBackgroundColour (int index) const;
+    void setTabBackgroundColour (int index, juce::Colour colour);
     juce::Button* getExtrasButton() const { return extrasButton.get(); }
 
     double minimumScale = 0.7;

@@ -24,6 +24,7 @@ public:
     juce::Component* getTabContentComponent (int index) const;
     juce::Component* getCurrentContentComponent() const { return panelComponent.get(); }
 
+    void setTabBackgroundColour (int index, juce::Colour colour) { tabs->setTabBackgroundColour (index, colour); }
     void setTabBarDepth (int newDepth);
     int getTabBarDepth() const { return tabDepth; }
     void setOutline (int thickness);
