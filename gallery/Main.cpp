@@ -52,6 +52,11 @@ int main (int argc, char** argv)
         }
     }
 
+    // Count as a standalone JUCE application, so JUCE installs its X error
+    // handlers: without them Xlib ends the process on a harmless error, such as
+    // an atom that no window manager has registered under Xvfb.
+    juce::JUCEApplicationBase::createInstance = [] () -> juce::JUCEApplicationBase* { return nullptr; };
+
     juce::ScopedJuceInitialiser_GUI gui;
     LookAndFeelCorvanel lookAndFeel;
     juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
