@@ -47,6 +47,13 @@ TEST_F (VantuInterfaceAgainstEmulator, PoolLibraryAndTotalRecallCommandsReachThe
     device.sendTotalRecallCommand ({ 4, 0x0A0B0C0D });
 
     ASSERT_TRUE (readSeen (33, 2));
+    // The commands and the read go out from different threads: wait for all three commands.
+    ASSERT_TRUE (waitUntil ([&] {
+        int commands = 0;
+        for (const auto& t : loop.server.received().transactions())
+            commands += (t.header.command == 0x42 || t.header.command == 0x43 || t.header.command == 0x50) ? 1 : 0;
+        return commands >= 3;
+    }));
     const auto ts = loop.server.received().transactions();
     auto find = [&] (int command) {
         return std::find_if (ts.begin(), ts.end(), [&] (const auto& t) { return t.header.command == command; });
@@ -93,4 +100,28 @@ TEST_F (VantuInterfaceAgainstEmulator, StateAndPatternMuteNotificationsChangeThe
     std::this_thread::sleep_for (100ms);
     for (const auto& t : loop.reads())
         EXPECT_NE (t.header.subType, 33);
+}
+
+TEST_F (VantuInterfaceAgainstEmulator, ParameterNotificationIsStoredAndNotSentBack)
+{
+    auto& kit = device.getKit();
+    const auto& infos = kit.getParameterInfos();
+    const auto* info = infos.find (Vantu::Kit::trackLevelId (2));
+    ASSERT_NE (info, nullptr);
+    const int objectId = info->objectId;
+    ASSERT_GE (objectId, 0);
+    kit.startTransmitThread();
+
+    int before = 0;
+    ASSERT_TRUE (kit.getValue (Vantu::Kit::trackLevelId (2), before));
+    const int newValue = before == 50 ? 60 : 50;
+    ASSERT_TRUE (loop.responder.sendParameterNotification (14, 0, 2, (std::uint16_t) objectId, (std::uint16_t) newValue));
+    EXPECT_TRUE (waitUntil ([&] {
+        int v = 0;
+        return kit.getValue (Vantu::Kit::trackLevelId (2), v) && v == newValue;
+    }));
+    std::this_thread::sleep_for (200ms);
+    for (const auto& t : loop.server.received().transactions())
+        EXPECT_NE (t.header.command, 0x10) << "echoed back";
+    kit.stopTransmitThread();
 }
