@@ -52,7 +52,7 @@ void applySoundSetup (MachineDataObject& sound, const FhAsyncSoundSetupData& set
     set ("Sound_Tags", static_cast<int> (setup.tags));
     set ("Sound_MachineType", signedByte (setup.machineType));
     set ("Sound_VelocityVolMode", signedByte (setup.velocityVolMode));
-    set ("Sound_FilterEnvRestart", (setup.envResetMask >> 1) & 1);
+    set ("Sound_FilterEnvRestart", ((setup.envResetMask >> 1) & 1) != 0 ? 256 : 0);   // on/off as 256/0
 
     for (int source = 0; source < (int) modulationSources.size(); ++source)
     {

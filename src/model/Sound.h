@@ -38,6 +38,9 @@ public:
     // 0 or 256. Job thread or the worker thread.
     bool applySoundSetup (const FhAsyncSoundSetupData& setup);
 
+    // Keeps byte 26 of a record the device sent, to be written back unchanged.
+    void rememberTransposable (std::uint8_t value) { lastTransposable.store (value); }
+
     // The setup record of the current values; false when a value it needs is missing.
     bool fillSoundSetup (FhAsyncSoundSetupData& out) const;
 

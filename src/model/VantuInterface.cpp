@@ -126,7 +126,10 @@ void VantuInterface::soundSetupReceived (int, const FhAsyncSoundSetupData& recor
 {
     const int track = record.trackIndex;
     if (track < Kit::numTracks)
+    {
         applySoundSetup (*kit->getSound (track), record);
+        kit->getSound (track)->rememberTransposable (record.transposable);
+    }
 }
 
 void VantuInterface::settingsReceived (const projectSettingsData_t& record) { settings->applyStorage (record); }

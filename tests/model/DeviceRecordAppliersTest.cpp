@@ -91,7 +91,7 @@ TEST_F (DeviceRecordAppliersTest, SoundSetupSetsNameAndEveryFieldWithoutSendingA
     EXPECT_EQ ((std::uint32_t) value (sound, "Sound_Tags"), 0x80000003u);
     EXPECT_EQ (value (sound, "Sound_MachineType"), 7);
     EXPECT_EQ (value (sound, "Sound_VelocityVolMode"), 1);
-    EXPECT_EQ (value (sound, "Sound_FilterEnvRestart"), 1);
+    EXPECT_EQ (value (sound, "Sound_FilterEnvRestart"), 256);
     EXPECT_EQ (value (sound, "Sound_FilterKeyTracking"), -1);
     EXPECT_EQ (value (sound, "Sound_PitchBendDepth"), 12);
     EXPECT_EQ (value (sound, "Sound_Transpose"), -24);
@@ -115,7 +115,7 @@ TEST_F (DeviceRecordAppliersTest, SoundSetupSetsNameAndEveryFieldWithoutSendingA
 
 TEST_F (DeviceRecordAppliersTest, FilterEnvelopeRestartIsBitOneOfTheResetMask)
 {
-    for (const auto& [mask, expected] : { std::pair { 0, 0 }, { 1, 0 }, { 2, 1 }, { 3, 1 }, { 0xFD, 0 } })
+    for (const auto& [mask, expected] : { std::pair { 0, 0 }, { 1, 0 }, { 2, 256 }, { 3, 256 }, { 0xFD, 0 } })
     {
         auto r = setupRecord();
         r.envResetMask = (std::uint8_t) mask;
