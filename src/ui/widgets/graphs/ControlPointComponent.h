@@ -47,6 +47,17 @@ public:
     bool dragging = false;
     float xScale = 1.0f, yScale = 1.0f;   // value units per pixel
 
+    // Covers the given area, with a drag across it spanning 128 value units on
+    // each axis (an empty side keeps its scale).
+    void coverWith128UnitScale (juce::Rectangle<int> area)
+    {
+        setBounds (area);
+        if (area.getWidth() > 0)
+            xScale = 128.0f / static_cast<float> (area.getWidth());
+        if (area.getHeight() > 0)
+            yScale = 128.0f / static_cast<float> (area.getHeight());
+    }
+
 private:
     static float limit (float value, float minimum, float maximum)
     {

@@ -139,11 +139,7 @@ void MasterFilterComponent::controlPointMoved (SafeChangeBroadcaster* source)
 
 void MasterFilterComponent::resized()
 {
-    controlPoint.setBounds (getLocalBounds());
-    if (getWidth() > 0)
-        controlPoint.xScale = 128.0f / static_cast<float> (getWidth());
-    if (getHeight() > 0)
-        controlPoint.yScale = 128.0f / static_cast<float> (getHeight());
+    controlPoint.coverWith128UnitScale (getLocalBounds());
     if (valuesArrived)
         rebuildResponsePath();
 }

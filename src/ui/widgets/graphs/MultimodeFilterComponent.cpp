@@ -140,11 +140,7 @@ void MultimodeFilterComponent::controlPointMoved (SafeChangeBroadcaster* source)
 
 void MultimodeFilterComponent::resized()
 {
-    controlPoint.setBounds (getLocalBounds());
-    if (getWidth() > 0)
-        controlPoint.xScale = 128.0f / static_cast<float> (getWidth());
-    if (getHeight() > 0)
-        controlPoint.yScale = 128.0f / static_cast<float> (getHeight());
+    controlPoint.coverWith128UnitScale (getLocalBounds());
     // A path built for another size would no longer span the display.
     if (valuesArrived)
         rebuildResponsePath();
