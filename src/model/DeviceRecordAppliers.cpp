@@ -1,24 +1,15 @@
 #include "model/DeviceRecordAppliers.h"
 
 #include "model/MachineDataObject.h"
+#include "model/Sound.h"
 #include "model/storage/StorageIndexTables.h"
 
-#include <array>
 #include <string>
 
 namespace Vantu
 {
 namespace
 {
-// The modulation sources in record order and the names of their entries.
-constexpr std::array<const char*, 5> modulationSources { "Velocity", "PitchBend", "ModWheel", "Breath", "Aftertouch" };
-
-juce::Identifier modulationId (int source, int entry, const char* what)
-{
-    return juce::Identifier (juce::String ("Sound_") + modulationSources[(std::size_t) source]
-                             + juce::String::charToString ((juce::juce_wchar) ('A' + entry)) + what);
-}
-
 int signedByte (std::uint8_t byte) { return static_cast<std::int8_t> (byte); }
 
 void applyName (MachineDataObject& sound, const char (&name)[16])
@@ -54,13 +45,14 @@ void applySoundSetup (MachineDataObject& sound, const FhAsyncSoundSetupData& set
     set ("Sound_VelocityVolMode", signedByte (setup.velocityVolMode));
     set ("Sound_FilterEnvRestart", ((setup.envResetMask >> 1) & 1) != 0 ? 256 : 0);   // on/off as 256/0
 
-    for (int source = 0; source < (int) modulationSources.size(); ++source)
+    // Sources in the record's order (velocity, pitch bend, mod wheel, breath, aftertouch), entries A..D.
+    for (int source = 0; source < 5; ++source)
     {
         for (int entry = 0; entry < 4; ++entry)
         {
             const FhAsyncSoundSetupModEntry mod = setup.modulation[source][entry];
-            set (modulationId (source, entry, "Depth"), static_cast<std::int16_t> (mod.depth));
-            set (modulationId (source, entry, "Destination"),
+            set (Sound::modulationDepthId (source, entry), static_cast<std::int16_t> (mod.depth));
+            set (Sound::modulationDestinationId (source, entry),
                  indexTables::slotOf (indexTables::sound, mod.destination) * 256);
         }
     }

@@ -16,8 +16,12 @@ namespace Vantu
 
 // A track's sound setup record on that track's sound: the name (left as it is
 // when a byte of 0x80 or more comes before its end), then tags, machine type,
-// modes, the twenty modulation entries and the portamento and pitch values. A
-// destination byte outside the sound index table reads as slot 0.
+// modes, "Sound_FilterEnvRestart" from bit 1 of the reset mask as 256/0, the
+// twenty modulation entries and the portamento and pitch values. Single bytes
+// are read signed, depths as signed 16 bits; the object clamps to its ranges.
+// A destination byte outside the sound index table reads as slot 0. Byte 26
+// (transposable) is no value: Sound::applySoundSetup keeps it for the record
+// sent back. The record's track index is the caller's to check.
 void applySoundSetup (MachineDataObject& sound, const FhAsyncSoundSetupData& setup);
 
 // The pattern's mute mask on the kit: "Kit_TrackPatternMute<t + 1>" = 256 when

@@ -2,6 +2,7 @@
 
 #include "engine/FhAsyncDataWorker.h"
 #include "model/DataObjectWire.h"
+#include "model/DeviceRecordAppliers.h"
 #include "model/storage/RecordWriters.h"
 #include "model/storage/StorageIndexTables.h"
 #include "model/tables/ParameterTable.h"
@@ -393,36 +394,10 @@ bool Sound::applyStorage (const soundData_t& s)
     return true;
 }
 
-bool Sound::applySoundSetup (const FhAsyncSoundSetupData& r)
+bool Sound::applySoundSetup (const FhAsyncSoundSetupData& setup)
 {
-    setValueFromMachine (idMachineType, r.machineType, false);
-    setValueFromMachine (idVelocityVolMode, r.velocityVolMode, false);
-    const auto nameLength = static_cast<std::size_t> (std::find (r.name, r.name + 16, '\0') - r.name);
-    setStringValueFromMachine (idName, std::string (r.name, nameLength));
-    setValueFromMachine (idTags, static_cast<int> (r.tags), false);
-
-    for (int source = 0; source < 5; ++source)
-        for (int slot = 0; slot < 4; ++slot)
-        {
-            const auto& e = r.modulation[source][slot];
-            setValueFromMachine (modulationDepthId (source, slot), static_cast<std::int16_t> (e.depth), false);
-            setValueFromMachine (modulationDestinationId (source, slot),
-                                 indexTables::slotOf (indexTables::sound, e.destination) * 256, false);
-        }
-
-    // On and off as every other parameter holds them.
-    setValueFromMachine (idFilterEnvRestart, (r.envResetMask & filterEnvRestartBit) != 0 ? 256 : 0, false);
-    setValueFromMachine (idFilterKeyTracking, r.filterKeyTracking, false);
-    setValueFromMachine (idPitchBendDepth, r.pitchbendDepth, false);
-    setValueFromMachine (idTranspose, r.transpose, false);
-    setValueFromMachine (idPlayMode, r.playMode, false);
-    setValueFromMachine (idMonoNotePriority, r.monoNotePriority, false);
-    setValueFromMachine (idPortamentoAmount, r.portamentoAmount, false);
-    setValueFromMachine (idPortamentoType, r.portamentoType, false);
-    setValueFromMachine (idPortamentoStyle, r.portamentoStyle, false);
-    setValueFromMachine (idPortamentoSlope, r.portamentoSlope, false);
-    setValueFromMachine (idPortamentoGating, r.portamentoGating, false);
-    lastTransposable.store (r.transposable);
+    Vantu::applySoundSetup (*this, setup);
+    lastTransposable.store (setup.transposable);
     return true;
 }
 } // namespace Vantu

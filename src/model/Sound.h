@@ -34,12 +34,10 @@ public:
     bool applyStorage (const soundData_t& sound);
 
     // A sound setup record received from the device (host order), stored
-    // without echo; "Sound_FilterEnvRestart" from bit 1 of the reset mask as
-    // 0 or 256. Job thread or the worker thread.
+    // without echo through Vantu::applySoundSetup (DeviceRecordAppliers.h); its
+    // byte 26 is kept and written back unchanged in the records this sound
+    // sends. Always true. Job thread.
     bool applySoundSetup (const FhAsyncSoundSetupData& setup);
-
-    // Keeps byte 26 of a record the device sent, to be written back unchanged.
-    void rememberTransposable (std::uint8_t value) { lastTransposable.store (value); }
 
     // The setup record of the current values; false when a value it needs is missing.
     bool fillSoundSetup (FhAsyncSoundSetupData& out) const;

@@ -127,8 +127,7 @@ void VantuInterface::soundSetupReceived (int, const FhAsyncSoundSetupData& recor
     const int track = record.trackIndex;
     if (track < Kit::numTracks)
     {
-        applySoundSetup (*kit->getSound (track), record);
-        kit->getSound (track)->rememberTransposable (record.transposable);
+        kit->getSound (track)->applySoundSetup (record);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "WorkerLoopback.h"
 
+#include "EmulatorRecords.h"
+
 #include "model/VantuInterface.h"
 #include "processor/ProcessorJobPool.h"
 #include "support/TestEnvironment.h"
@@ -7,8 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 using namespace enginetest;
+namespace rec = fhemu::records;
 
 namespace
 {
@@ -124,4 +129,75 @@ TEST_F (VantuInterfaceAgainstEmulator, ParameterNotificationIsStoredAndNotSentBa
     for (const auto& t : loop.server.received().transactions())
         EXPECT_NE (t.header.command, 0x10) << "echoed back";
     kit.stopTransmitThread();
+}
+
+TEST_F (VantuInterfaceAgainstEmulator, SoundSetupGoesToTheTrackTheRecordNamesAndKeepsByte26)
+{
+    // Served for a read of index 2, but the record itself names T6.
+    rec::SoundSetup setup;
+    setup.track = 5;
+    setup.name = "HAT";
+    setup.machineType = 0xFF;   // read signed: clamped to 0
+    setup.envResetMask = 0x02;
+    setup.transposable = 1;
+    setup.transpose = -12;
+    setup.modulation[2][1] = { -200, 2 };   // storage word 2: slot 9
+    loop.responder.setRecord (AsyncDataType::soundSetup, 2, rec::encodeSoundSetup (setup));
+
+    auto& kit = device.getKit();
+    auto* t6 = kit.getSound (5);
+    t6->setValueFromMachine (juce::Identifier ("Sound_MachineType"), 20, false);
+    ASSERT_TRUE (loop.responder.sendParameterNotification (6, 0, 2, 0, 0));
+    ASSERT_TRUE (waitUntil ([&] {
+        juce::String name;
+        return t6->getStringValue (juce::Identifier ("Sound_Name"), name) && name == "HAT";
+    }));
+    int v = -1;
+    ASSERT_TRUE (t6->getValue (juce::Identifier ("Sound_MachineType"), v));
+    EXPECT_EQ (v, 0);
+    ASSERT_TRUE (t6->getValue (juce::Identifier ("Sound_FilterEnvRestart"), v));
+    EXPECT_EQ (v, 256);
+    ASSERT_TRUE (t6->getValue (juce::Identifier ("Sound_Transpose"), v));
+    EXPECT_EQ (v, -12);
+    ASSERT_TRUE (t6->getValue (Vantu::Sound::modWheelDepthId (1), v));
+    EXPECT_EQ (v, -200);
+    ASSERT_TRUE (t6->getValue (Vantu::Sound::modWheelDestinationId (1), v));
+    EXPECT_EQ (v, 9 * 256);
+    FhAsyncSoundSetupData out;
+    ASSERT_TRUE (t6->fillSoundSetup (out));
+    EXPECT_EQ (out.transposable, 1);
+
+    juce::String t3Name;
+    ASSERT_TRUE (kit.getSound (2)->getStringValue (juce::Identifier ("Sound_Name"), t3Name));
+    EXPECT_EQ (t3Name, "NEW SOUND");
+}
+
+TEST_F (VantuInterfaceAgainstEmulator, SoundSetupForTrack12OrMoreChangesNothing)
+{
+    auto& kit = device.getKit();
+    auto allRecords = [&] {
+        std::vector<std::uint8_t> bytes;
+        for (int t = 0; t < 12; ++t)
+        {
+            FhAsyncSoundSetupData r;
+            EXPECT_TRUE (kit.getSound (t)->fillSoundSetup (r));
+            const auto* p = reinterpret_cast<const std::uint8_t*> (&r);
+            bytes.insert (bytes.end(), p, p + sizeof (r));
+        }
+        return bytes;
+    };
+    const auto before = allRecords();
+
+    for (int track : { 12, 13, 0xFFFF })
+    {
+        FhAsyncSoundSetupData r {};
+        r.trackIndex = (std::uint16_t) track;
+        std::memcpy (r.name, "IGNORED", 7);
+        r.machineType = 30;
+        r.transposable = 1;
+        r.transpose = 5;
+        device.soundSetupReceived (0, r);   // the argument plays no part
+        device.soundSetupReceived (11, r);
+    }
+    EXPECT_EQ (allRecords(), before);
 }

@@ -2,6 +2,7 @@
 // sound and settings objects (without a device).
 #include "model/Kit.h"
 #include "model/Settings.h"
+#include "model/storage/TransferRecords.h"
 
 #include "support/TestEnvironment.h"
 
@@ -136,4 +137,130 @@ TEST_F (DeviceDataObjects, KitRecordAppliesNameLevelsSoundsMasksAndEffects)
             break;
         }
     EXPECT_EQ (found, 1);
+}
+
+namespace
+{
+// A setup record with every field inside the ranges a sound holds; destinations
+// as the device writes them (storage-order words).
+FhAsyncSoundSetupData inRangeSetup (int track)
+{
+    FhAsyncSoundSetupData r {};
+    r.trackIndex = (std::uint16_t) track;
+    r.tags = 0x80000101u;
+    std::memcpy (r.name, "SETUP TEST", 10);
+    r.machineType = 12;
+    r.velocityVolMode = 3;
+    r.envResetMask = 0x02;
+    r.filterKeyTracking = 64;
+    r.transposable = 1;
+    r.pitchbendDepth = 24;
+    r.transpose = -60;
+    r.playMode = 3;
+    r.monoNotePriority = 2;
+    r.portamentoAmount = 100;
+    r.portamentoType = 2;
+    r.portamentoStyle = 1;
+    r.portamentoSlope = 1;
+    r.portamentoGating = 1;
+    for (int s = 0; s < 5; ++s)
+        for (int e = 0; e < 4; ++e)
+            r.modulation[s][e] = { (std::uint16_t) (-32768 + 1000 * (s * 4 + e)), (std::uint8_t) (s * 10 + e + 1) };
+    r.modulation[4][3] = { 32512, 53 };   // storage word 53: runtime slot 36
+    return r;
+}
+
+std::vector<std::uint8_t> bytesOf (const FhAsyncSoundSetupData& r)
+{
+    const auto* p = reinterpret_cast<const std::uint8_t*> (&r);
+    return { p, p + sizeof (r) };
+}
+} // namespace
+
+TEST_F (DeviceDataObjects, SetupRecordFromTheDeviceComesBackUnchangedInTheNextRecordSent)
+{
+    struct Case
+    {
+        const char* what;
+        void (*change) (FhAsyncSoundSetupData&);
+    };
+    const Case cases[] = {
+        { "in-range record", [] (FhAsyncSoundSetupData&) {} },
+        { "transposable 0, restart off", [] (FhAsyncSoundSetupData& r) { r.transposable = 0; r.envResetMask = 0; } },
+        { "transposable 0xFF, transpose 60", [] (FhAsyncSoundSetupData& r) { r.transposable = 0xFF; r.transpose = 60; } },
+        { "transpose -1, zero depths", [] (FhAsyncSoundSetupData& r) {
+             r.transpose = -1;
+             for (auto& source : r.modulation)
+                 for (auto& entry : source)
+                     entry.depth = 0;
+         } },
+    };
+    auto* sound = kit.getSound (5);
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        auto record = inRangeSetup (5);
+        c.change (record);
+        ASSERT_TRUE (sound->applySoundSetup (record));
+        FhAsyncSoundSetupData out;
+        ASSERT_TRUE (sound->fillSoundSetup (out));
+        EXPECT_EQ (bytesOf (out), bytesOf (record));
+    }
+}
+
+TEST_F (DeviceDataObjects, SetupRecordBytesAreReadSignedAndClampedToTheSoundsRanges)
+{
+    struct Case
+    {
+        const char* what;
+        void (*change) (FhAsyncSoundSetupData&);
+        const char* id;
+        int expected;
+    };
+    const Case cases[] = {
+        { "machine type 0xFF reads as -1", [] (FhAsyncSoundSetupData& r) { r.machineType = 0xFF; }, "Sound_MachineType", 0 },
+        { "machine type 0x80 reads as -128", [] (FhAsyncSoundSetupData& r) { r.machineType = 0x80; }, "Sound_MachineType", 0 },
+        { "machine type 40", [] (FhAsyncSoundSetupData& r) { r.machineType = 40; }, "Sound_MachineType", 39 },
+        { "transpose -128", [] (FhAsyncSoundSetupData& r) { r.transpose = -128; }, "Sound_Transpose", -60 },
+        { "transpose 127", [] (FhAsyncSoundSetupData& r) { r.transpose = 127; }, "Sound_Transpose", 60 },
+        { "transpose -1", [] (FhAsyncSoundSetupData& r) { r.transpose = -1; }, "Sound_Transpose", -1 },
+        { "key tracking 0xFF", [] (FhAsyncSoundSetupData& r) { r.filterKeyTracking = 0xFF; }, "Sound_FilterKeyTracking", 0 },
+        { "key tracking 0x80", [] (FhAsyncSoundSetupData& r) { r.filterKeyTracking = 0x80; }, "Sound_FilterKeyTracking", 0 },
+        { "portamento amount 0xC8", [] (FhAsyncSoundSetupData& r) { r.portamentoAmount = 0xC8; }, "Sound_Portamento_Amount", 0 },
+        { "play mode 0xFF", [] (FhAsyncSoundSetupData& r) { r.playMode = 0xFF; }, "Sound_PlayMode", 2 },
+        { "velocity volume mode 0xFF", [] (FhAsyncSoundSetupData& r) { r.velocityVolMode = 0xFF; }, "Sound_VelocityVolMode", 0 },
+        { "depth 0x8000", [] (FhAsyncSoundSetupData& r) { r.modulation[0][0].depth = 0x8000; }, "Sound_VelocityADepth", -32768 },
+        { "depth 0xFFFF", [] (FhAsyncSoundSetupData& r) { r.modulation[0][0].depth = 0xFFFF; }, "Sound_VelocityADepth", -1 },
+        { "depth 0x7FFF", [] (FhAsyncSoundSetupData& r) { r.modulation[0][0].depth = 0x7FFF; }, "Sound_VelocityADepth", 32512 },
+        { "restart bit", [] (FhAsyncSoundSetupData& r) { r.envResetMask = 0x02; }, "Sound_FilterEnvRestart", 256 },
+        { "restart bit clear", [] (FhAsyncSoundSetupData& r) { r.envResetMask = 0xFD; }, "Sound_FilterEnvRestart", 0 },
+        { "destination beyond the table", [] (FhAsyncSoundSetupData& r) { r.modulation[1][2].destination = 54; },
+          "Sound_PitchBendCDestination", 0 },
+    };
+    auto* sound = kit.getSound (2);
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        auto record = inRangeSetup (2);
+        c.change (record);
+        ASSERT_TRUE (sound->applySoundSetup (record));
+        EXPECT_EQ (valueOf (*sound, c.id), c.expected);
+    }
+}
+
+TEST_F (DeviceDataObjects, SetupRecordNameOutsideTheCharacterSetLeavesTheNameAndAppliesTheRest)
+{
+    auto* sound = kit.getSound (4);
+    auto record = inRangeSetup (4);
+    std::memset (record.name, 0, sizeof (record.name));
+    std::memcpy (record.name, "SNARE", 5);
+    ASSERT_TRUE (sound->applySoundSetup (record));
+
+    record.name[1] = (char) 0xC9;
+    record.machineType = 20;
+    ASSERT_TRUE (sound->applySoundSetup (record));
+    juce::String name;
+    ASSERT_TRUE (sound->getStringValue (juce::Identifier ("Sound_Name"), name));
+    EXPECT_EQ (name, "SNARE");
+    EXPECT_EQ (valueOf (*sound, "Sound_MachineType"), 20);
 }

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <map>
+#include <vector>
 
 namespace
 {
@@ -153,6 +156,141 @@ TEST_F (DeviceRecordAppliersTest, DestinationBytesBeyondTheIndexTableReadAsSlotZ
     EXPECT_EQ (value (sound, modId (1, 0, "Destination")), 36 * 256);
     EXPECT_EQ (value (sound, modId (1, 1, "Destination")), 0);
     EXPECT_EQ (value (sound, modId (1, 2, "Destination")), 0);
+}
+
+// Each case changes one field of a record whose fields all differ from their
+// zero values, and names the one identifier that must change and its value; every
+// other identifier (and the name) must keep what the base record gave it.
+TEST_F (DeviceRecordAppliersTest, EveryFieldOfTheSetupRecordReachesItsOwnIdentifier)
+{
+    using Record = FhAsyncSoundSetupData;
+    struct Case
+    {
+        std::string field;
+        std::function<void (Record&)> change;
+        juce::Identifier id;   // null: no identifier may change
+        int expected = 0;
+    };
+
+    auto base = [] {
+        Record r {};
+        r.trackIndex = 3;
+        r.tags = 1;
+        std::memcpy (r.name, "BASE", 4);
+        r.machineType = 1;
+        r.velocityVolMode = 1;
+        r.envResetMask = 0;
+        r.filterKeyTracking = 1;
+        r.transposable = 1;
+        r.pitchbendDepth = 1;
+        r.transpose = 1;
+        r.playMode = 1;
+        r.monoNotePriority = 1;
+        r.portamentoAmount = 1;
+        r.portamentoType = 1;
+        r.portamentoStyle = 1;
+        r.portamentoSlope = 1;
+        r.portamentoGating = 1;
+        for (auto& source : r.modulation)
+            for (auto& entry : source)
+                entry = { 1, 1 };   // depth 1, destination word 1 = slot 1
+        return r;
+    };
+
+    std::vector<Case> cases = {
+        { "tags", [] (Record& r) { r.tags = 0x80000003u; }, "Sound_Tags", -2147483645 },
+        { "tags all set", [] (Record& r) { r.tags = 0xFFFFFFFFu; }, "Sound_Tags", -1 },
+        { "tags none", [] (Record& r) { r.tags = 0; }, "Sound_Tags", 0 },
+        { "machine type", [] (Record& r) { r.machineType = 39; }, "Sound_MachineType", 39 },
+        { "machine type 0xFF", [] (Record& r) { r.machineType = 0xFF; }, "Sound_MachineType", -1 },
+        { "machine type 0x80", [] (Record& r) { r.machineType = 0x80; }, "Sound_MachineType", -128 },
+        { "velocity volume mode", [] (Record& r) { r.velocityVolMode = 3; }, "Sound_VelocityVolMode", 3 },
+        { "velocity volume mode 0xFF", [] (Record& r) { r.velocityVolMode = 0xFF; }, "Sound_VelocityVolMode", -1 },
+        { "reset mask bit 1", [] (Record& r) { r.envResetMask = 0x02; }, "Sound_FilterEnvRestart", 256 },
+        { "reset mask bits 0 and 1", [] (Record& r) { r.envResetMask = 0x03; }, "Sound_FilterEnvRestart", 256 },
+        { "reset mask all bits", [] (Record& r) { r.envResetMask = 0xFF; }, "Sound_FilterEnvRestart", 256 },
+        { "reset mask bit 0 only", [] (Record& r) { r.envResetMask = 0x01; }, {}, 0 },
+        { "reset mask without bit 1", [] (Record& r) { r.envResetMask = 0xFD; }, {}, 0 },
+        { "filter key tracking", [] (Record& r) { r.filterKeyTracking = 100; }, "Sound_FilterKeyTracking", 100 },
+        { "filter key tracking 0xFF", [] (Record& r) { r.filterKeyTracking = 0xFF; }, "Sound_FilterKeyTracking", -1 },
+        { "filter key tracking 0x80", [] (Record& r) { r.filterKeyTracking = 0x80; }, "Sound_FilterKeyTracking", -128 },
+        { "transposable is not a value", [] (Record& r) { r.transposable = 0xFF; }, {}, 0 },
+        { "pitch bend depth", [] (Record& r) { r.pitchbendDepth = 100; }, "Sound_PitchBendDepth", 100 },
+        { "pitch bend depth 0xFF", [] (Record& r) { r.pitchbendDepth = 0xFF; }, "Sound_PitchBendDepth", -1 },
+        { "transpose up", [] (Record& r) { r.transpose = 60; }, "Sound_Transpose", 60 },
+        { "transpose -1", [] (Record& r) { r.transpose = -1; }, "Sound_Transpose", -1 },
+        { "transpose -128", [] (Record& r) { r.transpose = -128; }, "Sound_Transpose", -128 },
+        { "transpose 127", [] (Record& r) { r.transpose = 127; }, "Sound_Transpose", 127 },
+        { "play mode", [] (Record& r) { r.playMode = 3; }, "Sound_PlayMode", 3 },
+        { "play mode 0x80", [] (Record& r) { r.playMode = 0x80; }, "Sound_PlayMode", -128 },
+        { "mono note priority", [] (Record& r) { r.monoNotePriority = 2; }, "Sound_MonoNotePriority", 2 },
+        { "mono note priority 0xFF", [] (Record& r) { r.monoNotePriority = 0xFF; }, "Sound_MonoNotePriority", -1 },
+        { "portamento amount", [] (Record& r) { r.portamentoAmount = 100; }, "Sound_Portamento_Amount", 100 },
+        { "portamento amount 0xFF", [] (Record& r) { r.portamentoAmount = 0xFF; }, "Sound_Portamento_Amount", -1 },
+        { "portamento type", [] (Record& r) { r.portamentoType = 2; }, "Sound_Portamento_Type", 2 },
+        { "portamento type 0x80", [] (Record& r) { r.portamentoType = 0x80; }, "Sound_Portamento_Type", -128 },
+        { "portamento style", [] (Record& r) { r.portamentoStyle = 0; }, "Sound_Portamento_Style", 0 },
+        { "portamento style 0xFF", [] (Record& r) { r.portamentoStyle = 0xFF; }, "Sound_Portamento_Style", -1 },
+        { "portamento slope", [] (Record& r) { r.portamentoSlope = 0; }, "Sound_Portamento_Slope", 0 },
+        { "portamento slope 0xFF", [] (Record& r) { r.portamentoSlope = 0xFF; }, "Sound_Portamento_Slope", -1 },
+        { "portamento gating", [] (Record& r) { r.portamentoGating = 0; }, "Sound_Portamento_Gating", 0 },
+        { "portamento gating 0xFF", [] (Record& r) { r.portamentoGating = 0xFF; }, "Sound_Portamento_Gating", -1 },
+    };
+
+    // Every one of the twenty modulation entries, depth and destination apart.
+    for (int s = 0; s < 5; ++s)
+        for (int e = 0; e < 4; ++e)
+        {
+            const std::string entry = std::string (sources[s]) + " " + char ('A' + e);
+            auto depth = [s, e] (std::uint16_t d) { return [s, e, d] (Record& r) { r.modulation[s][e].depth = d; }; };
+            auto destination = [s, e] (std::uint8_t d) {
+                return [s, e, d] (Record& r) { r.modulation[s][e].destination = d; };
+            };
+            cases.push_back ({ entry + " depth 0xFFFF", depth (0xFFFF), modId (s, e, "Depth"), -1 });
+            cases.push_back ({ entry + " depth 0x8000", depth (0x8000), modId (s, e, "Depth"), -32768 });
+            cases.push_back ({ entry + " depth 0x7F00", depth (0x7F00), modId (s, e, "Depth"), 32512 });
+            cases.push_back ({ entry + " destination word 2", destination (2), modId (s, e, "Destination"), 9 * 256 });
+            cases.push_back ({ entry + " destination word 255", destination (255), modId (s, e, "Destination"), 0 });
+        }
+
+    // Destination words through the sound index table; words beyond it read as slot 0.
+    const std::pair<int, int> destinations[] = { { 0, 0 },       { 3, 2 },        { 15, 8 },  { 16, 16 },
+                                                 { 19, 19 },     { 35, 35 },      { 36, 37 }, { 50, 51 },
+                                                 { 51, 53 },     { 52, 52 },      { 53, 36 }, { 54, 0 },
+                                                 { 0x7F, 0 },    { 0x80, 0 },     { 0xFF, 0 } };
+    for (const auto& [word, slot] : destinations)
+        cases.push_back ({ "breath C destination word " + std::to_string (word),
+                           [word] (Record& r) { r.modulation[3][2].destination = (std::uint8_t) word; },
+                           modId (3, 2, "Destination"), slot * 256 });
+
+    auto snapshot = [this] {
+        std::map<juce::String, int> values;
+        for (const auto& id : sound.getRegistrationOrder())
+        {
+            int v = 0;
+            if (sound.getValue (id, v))
+                values[id.toString()] = v;
+        }
+        return values;
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.field);
+        Vantu::applySoundSetup (sound, base());
+        auto expected = snapshot();
+        ASSERT_EQ (expected.size(), std::size (plainIds) + 40);
+        EXPECT_EQ (expected["Sound_Transpose"], 1);   // the base record reached the object
+        if (c.id.isValid())
+            expected[c.id.toString()] = c.expected;
+
+        auto changed = base();
+        c.change (changed);
+        Vantu::applySoundSetup (sound, changed);
+        EXPECT_EQ (snapshot(), expected);
+        EXPECT_EQ (name(), "BASE");
+    }
+    EXPECT_EQ (sound.sentCount(), 0u);
 }
 
 TEST_F (DeviceRecordAppliersTest, PatternMuteMaskSetsTheTwelveTracksAndIgnoresHigherBits)
