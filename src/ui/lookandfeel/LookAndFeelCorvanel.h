@@ -118,6 +118,33 @@ public:
     void drawStretchableLayoutResizerBar (juce::Graphics& g, int w, int h, bool isVerticalBar, bool isMouseOver,
                                           bool isMouseDragging) override;
 
+    // Alert windows: LookAndFeelCorvanelAlerts.cpp
+    void drawAlertBox (juce::Graphics& g, juce::AlertWindow& alert, const juce::Rectangle<int>& textArea,
+                       juce::TextLayout& textLayout) override;
+
+    // Menu bar items, concertina headers, progress bars: LookAndFeelCorvanelHeadersAndBars.cpp
+    void drawMenuBarItem (juce::Graphics& g, int width, int height, int itemIndex, const juce::String& itemText,
+                          bool isMouseOverItem, bool isMenuOpen, bool isMouseOverBar,
+                          juce::MenuBarComponent& menuBar) override;
+    void drawConcertinaPanelHeader (juce::Graphics& g, const juce::Rectangle<int>& area, bool isMouseOver,
+                                    bool isMouseDown, juce::ConcertinaPanel& concertina, juce::Component& panel) override;
+    void drawProgressBar (juce::Graphics& g, juce::ProgressBar& progressBar, int width, int height, double progress,
+                          const juce::String& textToShow) override;
+
+    // Slider buttons and text boxes: LookAndFeelCorvanelSliderParts.cpp
+    juce::Button* createSliderButton (juce::Slider& slider, bool isIncrement) override;
+    juce::Label* createSliderTextBox (juce::Slider& slider) override;
+
+    // File browsers: LookAndFeelCorvanelFileBrowser.cpp
+    juce::Button* createFileBrowserGoUpButton() override;
+    void layoutFileBrowserComponent (juce::FileBrowserComponent& browser, juce::DirectoryContentsDisplayComponent* fileList,
+                                     juce::FilePreviewComponent* preview, juce::ComboBox* currentPathBox,
+                                     juce::TextEditor* filenameBox, juce::Button* goUpButton) override;
+    void drawFileBrowserRow (juce::Graphics& g, int width, int height, const juce::File& file,
+                             const juce::String& filename, juce::Image* icon, const juce::String& fileSizeDescription,
+                             const juce::String& fileTimeDescription, bool isDirectory, bool isItemSelected,
+                             int itemIndex, juce::DirectoryContentsDisplayComponent& list) override;
+
     // Call-out boxes
     void drawCustomCallOutBoxBackground (CustomCallOutBox& box, juce::Graphics& g, const juce::Path& outline,
                                          juce::Image& cachedBackground) override;
