@@ -222,7 +222,13 @@ INSTANTIATE_TEST_SUITE_P (Sizes, FontButtonSizeTest, ::testing::Values (
     FontSizeCase { 10, 10, 0, 0, 20, 20 },
     FontSizeCase { 30, 40, 2, 3, -1, 26 },
     FontSizeCase { 40, 30, 2, 3, 0, 23 },
-    FontSizeCase { 4, 4, 3, 0, -1, 0 }));
+    FontSizeCase { 4, 4, 3, 0, -1, 0 }),
+    [] (const auto& info) {
+        const auto& c = info.param;
+        using uitest::testNamePart;
+        return testNamePart (c.width) + "x" + testNamePart (c.height) + "_Margin" + testNamePart (c.margin) + "_Inset"
+             + testNamePart (c.bottomInset) + "_Fixed" + testNamePart (c.fixedSize);
+    });
 
 TEST_F (LookAndFeelTest, FontButtonSetUpAndColours)
 {
@@ -268,7 +274,12 @@ INSTANTIATE_TEST_SUITE_P (Geometry, OnOffGeometryTest, ::testing::Values (
     SwitchCase { 20, 20, false, false, { -2, 5, 24, 9 }, { -2, 5, 12, 9 } },
     SwitchCase { 30, 60, true, true, { 10, 36, 9, 24 }, { 10, 36, 9, 12 } },
     SwitchCase { 30, 60, true, false, { 10, 36, 9, 24 }, { 10, 48, 9, 12 } },
-    SwitchCase { 30, 20, true, false, { 10, -2, 9, 24 }, { 10, 10, 9, 12 } }));
+    SwitchCase { 30, 20, true, false, { 10, -2, 9, 24 }, { 10, 10, 9, 12 } }),
+    [] (const auto& info) {
+        const auto& c = info.param;
+        return uitest::testNamePart (c.width) + "x" + uitest::testNamePart (c.height) + (c.vertical ? "_Vertical" : "_Horizontal")
+             + (c.on ? "_On" : "_Off");
+    });
 
 TEST_F (LookAndFeelTest, OnOffSwitchColours)
 {

@@ -30,7 +30,8 @@ INSTANTIATE_TEST_SUITE_P (Widths, LogoLayoutTest, ::testing::Values (
     LogoCase { 30, { 2, 2, 26, 36 }, { 30, 0, 0, 40 }, { 30, 0, 0, 40 } },
     LogoCase { 200, { 2, 2, 34, 36 }, { 38, 0, 80, 40 }, { 118, 0, 82, 40 } },
     LogoCase { 100, { 2, 2, 34, 36 }, { 38, 0, 62, 40 }, { 100, 0, 0, 40 } },
-    LogoCase { 2, { 2, 2, 0, 36 }, { 2, 0, 0, 40 }, { 2, 0, 0, 40 } }));
+    LogoCase { 2, { 2, 2, 0, 36 }, { 2, 0, 0, 40 }, { 2, 0, 0, 40 } }),
+    [] (const auto& info) { return "Width" + uitest::testNamePart (info.param.width); });
 
 TEST_F (LookAndFeelTest, LogoPartDrawsTheLogoAndTexts)
 {

@@ -40,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P (Palette, PaletteTest, ::testing::Values (
     PaletteRow { 17, 0, 0, 0, 0 },
     PaletteRow { -1, 0, 0, 0, 0 },
     PaletteRow { INT_MIN, 0, 0, 0, 0 },
-    PaletteRow { INT_MAX, 0, 0, 0, 0 }));
+    PaletteRow { INT_MAX, 0, 0, 0, 0 }),
+    [] (const auto& info) { return "Hue" + uitest::testNamePart (info.param.hue); });
 
 TEST_F (LookAndFeelTest, OutOfRangeHueIsTheTransparentEntryItself)
 {

@@ -49,7 +49,10 @@ INSTANTIATE_TEST_SUITE_P (Widths, SelectorLayoutTest, ::testing::Values (
     LayoutCase { 100, 0, { 0, 34, 68 }, { 0, 0, 0, 30 } },
     LayoutCase { 80, 0, { -10, 14, 48 }, { 0, 0, 0, 30 } },
     LayoutCase { 150, 0, { 50, 84, 118 }, { 0, 0, 48, 30 } },
-    LayoutCase { 150, 4, { 50, 84, 118 }, { 0, 0, 0, 0 } }));
+    LayoutCase { 150, 4, { 50, 84, 118 }, { 0, 0, 0, 0 } }),
+    [] (const auto& info) {
+        return "Width" + uitest::testNamePart (info.param.width) + "_Placement" + uitest::testNamePart (info.param.placement);
+    });
 
 TEST_F (LookAndFeelTest, SelectorChoiceButtonsSetUp)
 {

@@ -52,7 +52,14 @@ INSTANTIATE_TEST_SUITE_P (Faces, TypefaceTableTest, ::testing::Values (
     FaceRow { "DejaVu Sans", juce::Font::plain, "Inter", "Regular" },
     FaceRow { "Grotesk Text 85", juce::Font::plain, "Inter", "Regular" },
     FaceRow { "grotesk text 55", juce::Font::plain, "Inter", "Regular" },
-    FaceRow { "", juce::Font::plain, "Inter", "Regular" }));
+    FaceRow { "", juce::Font::plain, "Inter", "Regular" }),
+    [] (const auto& info) {
+        const auto flags = info.param.styleFlags;
+        const std::string style = flags == juce::Font::plain ? "Plain"
+                                : (flags & juce::Font::italic) != 0 ? ((flags & juce::Font::bold) != 0 ? "BoldItalic" : "Italic")
+                                : "Bold";
+        return uitest::testNamePart (info.param.requested) + "_" + style;
+    });
 
 TEST_F (LookAndFeelTest, DefaultFontIsTheRomanFace)
 {

@@ -6,6 +6,8 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace uitest
 {
 // A message thread with the program's look and feel installed as the default
@@ -54,6 +56,24 @@ inline ::testing::AssertionResult nearColour (juce::uint32 actual, juce::uint32 
     }
     return ::testing::AssertionSuccess();
 }
+
+// A piece of a parameterised test's name, readable in test lists: letters and
+// digits are kept, a minus sign becomes "Minus", everything else is dropped;
+// "Empty" when nothing is left.
+inline std::string testNamePart (const std::string& text)
+{
+    std::string out;
+    for (const char c : text)
+    {
+        if (c == '-')
+            out += "Minus";
+        else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
+            out += c;
+    }
+    return out.empty() ? std::string ("Empty") : out;
+}
+
+inline std::string testNamePart (int value) { return testNamePart (std::to_string (value)); }
 
 // A mouse event of the main mouse source on the component with the given modifiers.
 inline juce::MouseEvent mouseEvent (juce::Component& component, juce::ModifierKeys mods, juce::Point<float> position = { 5.0f, 5.0f })
