@@ -90,6 +90,77 @@ TEST_F (LookAndFeelTest, TabsThatDoNotFitAreHiddenBehindTheExtrasButton)
     EXPECT_FALSE (bar.getTabButton (5)->isVisible());
 }
 
+// The items of a menu, each with its ticked flag.
+std::vector<std::pair<juce::String, bool>> menuItems (const juce::PopupMenu& menu)
+{
+    std::vector<std::pair<juce::String, bool>> items;
+    for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
+        items.emplace_back (it.getItem().text, it.getItem().isTicked);
+    return items;
+}
+
+TEST_F (LookAndFeelTest, ExtrasButtonOffersTheHiddenTabsAndChoosesOne)
+{
+    FixedTabsComponent tabs;
+    tabs.lengths = std::vector<int> (6, 100);
+    tabs.setBounds (0, 0, 300, 100);
+    std::vector<juce::Component*> contents;
+    for (auto name : { "1", "2", "3", "4", "5", "6" })
+    {
+        contents.push_back (new juce::Component());
+        tabs.addTab (name, juce::Colours::red, contents.back());
+    }
+    auto& bar = tabs.getTabbedButtonBar();
+    ChangeCount changes;
+    bar.addChangeListener (&changes);
+    ASSERT_NE (bar.getExtrasButton(), nullptr);
+
+    // Only the hidden tabs are offered, in tab order; none is current yet.
+    std::vector<std::pair<juce::String, bool>> expected;
+    for (int i = 0; i < bar.getNumTabs(); ++i)
+        if (! bar.getTabButton (i)->isVisible())
+            expected.emplace_back (bar.getTabNames()[i], false);
+    ASSERT_FALSE (expected.empty());
+    EXPECT_EQ (expected.back().first, "6");
+    EXPECT_EQ (menuItems (bar.createExtraItemsMenu()), expected);
+
+    // Choosing the last one makes it current: its content shows and the bar announces it.
+    auto menu = bar.createExtraItemsMenu();
+    juce::PopupMenu::MenuItemIterator it (menu);
+    while (it.next() && it.getItem().text != "6") {}
+    ASSERT_EQ (it.getItem().text, "6");
+    ASSERT_TRUE (it.getItem().action != nullptr);
+    it.getItem().action();
+    EXPECT_EQ (bar.getCurrentTabIndex(), 5);
+    EXPECT_EQ (tabs.changes.back(), 5);
+    EXPECT_TRUE (contents[5]->isVisible());
+    EXPECT_EQ (contents[5]->getParentComponent(), &tabs);
+    EXPECT_EQ (contents[0]->getParentComponent(), nullptr);
+    ASSERT_TRUE (fhtest::pumpUntil ([&] { return changes.count > 0; }, 5s));
+
+    // The chosen tab is ticked the next time the menu opens.
+    expected.back().second = true;
+    EXPECT_EQ (menuItems (bar.createExtraItemsMenu()), expected);
+
+    // A click on the extras button opens the menu.
+    EXPECT_EQ (juce::Component::getNumCurrentlyModalComponents(), 0);
+    bar.getExtrasButton()->triggerClick();
+    EXPECT_TRUE (fhtest::pumpUntil ([] { return juce::Component::getNumCurrentlyModalComponents() > 0; }, 5s));
+    EXPECT_TRUE (juce::PopupMenu::dismissAllActiveMenus());
+    fhtest::pumpFor (50ms);
+    bar.removeChangeListener (&changes);
+}
+
+TEST_F (LookAndFeelTest, ExtrasMenuIsEmptyWhenEveryTabFits)
+{
+    FixedTabsComponent tabs;
+    tabs.lengths = { 60, 70, 80 };
+    tabs.setBounds (0, 0, 400, 200);
+    for (auto name : { "A", "B", "C" })
+        tabs.addTab (name, juce::Colours::red, nullptr);
+    EXPECT_EQ (tabs.getTabbedButtonBar().createExtraItemsMenu().getNumItems(), 0);
+}
+
 TEST_F (LookAndFeelTest, TabSelectionTogglesButtonsSwapsContentAndNotifies)
 {
     FixedTabsComponent tabs;

@@ -202,6 +202,29 @@ void MyTabbedButtonBar::setTabBackgroundColour (int index, juce::Colour colour)
     }
 }
 
+juce::PopupMenu MyTabbedButtonBar::createExtraItemsMenu()
+{
+    juce::PopupMenu menu;
+    for (int i = 0; i < getNumTabs(); ++i)
+    {
+        auto& tab = *tabs[static_cast<size_t> (i)];
+        if (! tab.button->isVisible())
+            menu.addItem (juce::PopupMenu::Item (tab.name)
+                              .setTicked (i == currentTabIndex)
+                              .setAction ([safe = juce::Component::SafePointer<MyTabbedButtonBar> (this), i] {
+                                  if (safe != nullptr)
+                                      safe->setCurrentTabIndex (i);
+                              }));
+    }
+    return menu;
+}
+
+void MyTabbedButtonBar::showExtraItemsMenu()
+{
+    createExtraItemsMenu().showMenuAsync (
+        juce::PopupMenu::Options().withDeletionCheck (*this).withTargetComponent (extrasButton.get()));
+}
+
 void MyTabbedButtonBar::lookAndFeelChanged()
 {
     extrasButton.reset();
@@ -249,6 +272,7 @@ void MyTabbedButtonBar::resized()
             addAndMakeVisible (extrasButton.get());
             extrasButton->setAlwaysOnTop (true);
             extrasButton->setTriggeredOnMouseDown (true);
+            extrasButton->onClick = [this] { showExtraItemsMenu(); };   // message thread
         }
         const int s = juce::jmin (juce::roundToInt (0.7 * getWidth()), juce::roundToInt (0.7 * getHeight()));
         extrasButton->setSize (s, s);

@@ -96,6 +96,13 @@ public:
     void setTabBackgroundColour (int index, juce::Colour colour);
     juce::Button* getExtrasButton() const { return extrasButton.get(); }
 
+    // The extras button's menu: one item per tab hidden for want of room, in
+    // tab order, the current one ticked; choosing an item makes it current.
+    juce::PopupMenu createExtraItemsMenu();
+    // Opens that menu below the extras button (asynchronously); clicking the
+    // extras button does this.
+    void showExtraItemsMenu();
+
     double minimumScale = 0.7;
 
     void resized() override;
