@@ -210,4 +210,56 @@ TEST_F (LookAndFeelTest, ComboBoxMouseOnAnEditableLabelDoesNotOpenThePopup)
     f.box.mouseDown (uitest::mouseEvent (f.box, juce::ModifierKeys::rightButtonModifier, { 110.0f, 5.0f }));
     EXPECT_FALSE (f.box.isPopupActive());
 }
+
+TEST_F (LookAndFeelTest, ComboBoxIsReadAsAComboBoxShowingItsText)
+{
+    ComboFixture f;
+    juce::Component window;
+    window.setBounds (0, 0, 200, 100);
+    window.addAndMakeVisible (f.box);
+    window.addToDesktop (0);
+    window.setVisible (true);
+
+    auto* handler = f.box.getAccessibilityHandler();
+    ASSERT_NE (handler, nullptr);
+    EXPECT_EQ (handler->getRole(), juce::AccessibilityRole::comboBox);
+    auto* value = handler->getValueInterface();
+    ASSERT_NE (value, nullptr);
+    EXPECT_TRUE (value->isReadOnly());
+    EXPECT_EQ (value->getCurrentValueAsString(), "");
+
+    f.box.setSelectedId (3, juce::dontSendNotification);
+    EXPECT_EQ (value->getCurrentValueAsString(), "Three");
+    value->setValueAsString ("One");   // read only: the choice stays
+    EXPECT_EQ (f.box.getSelectedId(), 3);
+
+    // Announced by its title when it has one, else by what it shows; its tooltip is the help.
+    EXPECT_EQ (handler->getTitle(), "Three");
+    f.box.setTitle ("Bus group");
+    EXPECT_EQ (handler->getTitle(), "Bus group");
+    f.box.setTooltip ("Which buses to capture");
+    EXPECT_EQ (handler->getHelp(), "Which buses to capture");
+
+    // The label that only shows the choice is not a separate element.
+    EXPECT_FALSE (f.box.getLabel()->isAccessible());
+
+    // Asking for its menu opens the pop-up once, however often it is asked.
+    auto* modal = juce::ModalComponentManager::getInstance();
+    EXPECT_TRUE (handler->getCurrentState().isExpandable());
+    EXPECT_TRUE (handler->getCurrentState().isCollapsed());
+    ASSERT_TRUE (handler->getActions().invoke (juce::AccessibilityActionType::showMenu));
+    EXPECT_TRUE (handler->getActions().invoke (juce::AccessibilityActionType::press));
+    EXPECT_TRUE (handler->getCurrentState().isExpanded());
+    int mostOpen = 0;
+    fhtest::pumpUntil ([&] {
+        mostOpen = std::max (mostOpen, modal->getNumModalComponents());
+        return false;
+    }, 300ms);
+    EXPECT_EQ (mostOpen, 1);
+
+    f.box.hidePopup();
+    EXPECT_TRUE (handler->getCurrentState().isCollapsed());
+    fhtest::pumpUntil ([&] { return modal->getNumModalComponents() == 0; }, 5s);
+    window.removeFromDesktop();
+}
 } // namespace

@@ -114,6 +114,11 @@ void CustomComboBox::handleAsyncUpdate()
 {
     Component::BailOutChecker checker (this);
     listeners.callChecked (checker, [this] (Listener& l) { l.comboBoxChanged (this); });
+    if (checker.shouldBailOut())
+        return;
+
+    if (auto* handler = getAccessibilityHandler())
+        handler->notifyAccessibilityEvent (AccessibilityEvent::valueChanged);
 }
 
 void CustomComboBox::setTextWhenNothingSelected (const String& text)
@@ -177,6 +182,8 @@ void CustomComboBox::lookAndFeelChanged()
 
     label->addListener (this);
     label->addMouseListener (this, false);
+    // A label that only shows the choice is read through the box itself.
+    label->setAccessible (labelEditableState == 2);
 
     label->setColour (Label::backgroundColourId, Colours::transparentBlack);
     label->setColour (Label::textColourId, findColour (ComboBox::textColourId));
@@ -395,5 +402,58 @@ void CustomComboBox::valueChanged (Value&)
 {
     if (lastCurrentId != static_cast<int> (currentId.getValue()))
         setSelectedId (currentId.getValue(), sendNotificationAsync);
+}
+
+//------------------------------------------------------------------------------
+namespace
+{
+class CustomComboBoxAccessibilityHandler : public AccessibilityHandler
+{
+public:
+    explicit CustomComboBoxAccessibilityHandler (CustomComboBox& boxToWrap)
+        : AccessibilityHandler (boxToWrap, AccessibilityRole::comboBox, actionsFor (boxToWrap),
+                                { std::make_unique<ShownTextValue> (boxToWrap) }),
+          box (boxToWrap)
+    {
+    }
+
+    AccessibleState getCurrentState() const override
+    {
+        const auto state = AccessibilityHandler::getCurrentState().withExpandable();
+        return box.isPopupActive() ? state.withExpanded() : state.withCollapsed();
+    }
+
+    // A box without a title of its own is announced by what it shows.
+    String getTitle() const override { return box.getTitle().isNotEmpty() ? box.getTitle() : box.getText(); }
+    String getHelp() const override { return box.getTooltip(); }
+
+private:
+    class ShownTextValue : public AccessibilityTextValueInterface
+    {
+    public:
+        explicit ShownTextValue (CustomComboBox& b) : box (b) {}
+        bool isReadOnly() const override { return true; }
+        String getCurrentValueAsString() const override { return box.getText(); }
+        void setValueAsString (const String&) override {}
+
+    private:
+        CustomComboBox& box;
+    };
+
+    // Both open the pop-up once; a request while it is open changes nothing.
+    static AccessibilityActions actionsFor (CustomComboBox& box)
+    {
+        return AccessibilityActions()
+            .addAction (AccessibilityActionType::press, [&box] { box.showPopupIfNotActive(); })
+            .addAction (AccessibilityActionType::showMenu, [&box] { box.showPopupIfNotActive(); });
+    }
+
+    CustomComboBox& box;
+};
+} // namespace
+
+std::unique_ptr<AccessibilityHandler> CustomComboBox::createAccessibilityHandler()
+{
+    return std::make_unique<CustomComboBoxAccessibilityHandler> (*this);
 }
 } // namespace juce

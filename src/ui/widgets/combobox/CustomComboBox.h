@@ -88,6 +88,10 @@ public:
     void valueChanged (Value&) override;
     void handleAsyncUpdate() override;
 
+    // Screen readers see a combo box: its value is the shown text (read only),
+    // pressing it or asking for its menu opens the pop-up.
+    std::unique_ptr<AccessibilityHandler> createAccessibilityHandler() override;
+
 private:
     const PopupMenu::Item* getItemForId (int itemId) const;
     const PopupMenu::Item* getItemForIndex (int index) const;
