@@ -2,8 +2,11 @@
 
 #include "foundation/GlobalPreferences.h"
 #include "foundation/Logger.h"
+#include "processor/DeviceModelHost.h"
 #include "processor/PluginState.h"
 #include "processor/RemoteDeviceClientFactory.h"
+#include "standalone/DeviceModelSummary.h"
+#include "standalone/ModelChangeFollower.h"
 
 #include <juce_events/juce_events.h>
 
@@ -12,7 +15,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -23,15 +28,43 @@ void onSignal (int)
     quitRequested = true;
 }
 
-// Stands where the processor will: counts blocks, measures the device outputs and
-// sends a quiet 440 Hz tone into the device inputs.
+constexpr double audioReportIntervalMs = 10000.0;
+constexpr double readingReportIntervalMs = 10000.0;
+
+void printLine (const juce::String& line)
+{
+    std::printf ("%s\n", line.toRawUTF8());
+    std::fflush (stdout);
+}
+
+// Stands where the processor will: hands the device's data channel and its
+// open and close to the device model, counts blocks, measures the device
+// outputs and sends a quiet 440 Hz tone into the device inputs.
 class MonitoringListener final : public RemoteDeviceClient::DeviceListener
 {
 public:
-    void deviceOpened() override { ++opened; }
-    void deviceClosed() override { ++closed; }
+    void setModel (DeviceModelHost* host) { model = host; }
+
+    // Client job thread.
+    void deviceOpened() override
+    {
+        if (auto* host = model.load())
+            host->deviceOpened();
+        ++opened;
+    }
+
+    // Client job thread, or the thread that stops the client.
+    void deviceClosed() override
+    {
+        if (auto* host = model.load())
+            host->deviceClosed();
+        ++closed;
+    }
+
+    // Characteristics thread.
     void streamCharacteristicsChanged() override { ++streamChanges; }
 
+    // Audio thread.
     void audioBlockReceived (float* const* device, int numDevice, float* const* host, int numHost, int samples,
                              double timeStampMs) override
     {
@@ -60,42 +93,163 @@ public:
 
     void engineDataReceived (const std::uint8_t*, int) override {}
     void fillPluginData (std::uint8_t*, int, int, int) override {}
-    void asyncDataReceived (const std::uint8_t*, int length) override { asyncBytes += length; }
+
+    // "Async data IPC Client" thread.
+    void asyncDataReceived (const std::uint8_t* data, int length) override
+    {
+        if (auto* host = model.load())
+            host->asyncDataReceived (data, length);
+    }
 
     std::atomic<int> opened { 0 }, closed { 0 }, streamChanges { 0 };
     std::atomic<int> deviceChannels { 0 }, hostChannels { 0 }, lastSamples { 0 };
-    std::atomic<std::uint64_t> blocks { 0 }, asyncBytes { 0 };
+    std::atomic<std::uint64_t> blocks { 0 };
     std::atomic<float> devicePeak { 0.0f };
     std::atomic<double> lastTimeStamp { 0.0 }, maxGapMs { 0.0 };
 
 private:
+    std::atomic<DeviceModelHost*> model { nullptr };
     double phase = 0.0;
 };
 
-void printStatus (RemoteDeviceClient& client, MonitoringListener& listener, std::uint64_t& lastBlocks)
+// Whether the engine's message channel is up (message channel reader thread).
+class EngineWatcher final : public RemoteIpcMessageConnectionIfc::Listener
 {
-    const auto list = client.getDeviceList();
-    std::printf ("engine protocol %u, devices listed: %zu\n", client.getMessageConnection()->getProtocolVersion(),
-                 list->getDeviceUids().size());
-    for (const auto& text : list->getDeviceDescriptions())
-        std::printf ("  device%s\n", text.c_str());
+public:
+    void deviceAttached (std::uint64_t) override {}
+    void deviceDetached (std::uint64_t) override {}
+    void deviceDescriptionUpdated (std::uint64_t) override {}
+    void valueMessageReceived (std::uint32_t) override {}
+    void connectionStateChanged (bool protocolOk) override { connected = protocolOk; }
+    void disconnected() override { connected = false; }
 
-    const bool open = client.isStarted() && client.isDeviceOpen();
-    std::printf ("selected %llx, %s (opened %d, closed %d)\n", static_cast<unsigned long long> (client.getSelectedDeviceUid()),
-                 open ? "open" : "not open", listener.opened.load(), listener.closed.load());
+    std::atomic<bool> connected { false };
+};
 
-    const auto blocks = listener.blocks.load();
-    std::printf ("blocks %llu (+%llu/s), block size %d (stream value %d, %d changes), samples %d, device channels %d, "
-                 "host channels %d, device peak %.3f, largest time-stamp step %.2f ms\n",
-                 static_cast<unsigned long long> (blocks), static_cast<unsigned long long> (blocks - lastBlocks),
-                 client.getBlockSize(), client.getStreamValue2(), listener.streamChanges.load(), listener.lastSamples.load(),
-                 listener.deviceChannels.load(), listener.hostChannels.load(), static_cast<double> (listener.devicePeak.load()),
-                 listener.maxGapMs.load());
-    lastBlocks = blocks;
-    listener.devicePeak = 0.0f;
-    listener.maxGapMs = 0.0;
-    std::fflush (stdout);
-}
+// What the console shows, driven from the message loop.
+class SessionPrinter
+{
+public:
+    SessionPrinter (RemoteDeviceClient& c, MonitoringListener& l, EngineWatcher& w, DeviceModelHost& h, int p)
+        : client (c), listener (l), engine (w), host (h), port (p)
+    {
+    }
+
+    // Message thread, between dispatches.
+    void tick()
+    {
+        const auto now = juce::Time::getMillisecondCounterHiRes();
+        followEngine();
+        followDeviceList();
+        followDevice (now);
+        reportAudio (now);
+    }
+
+    // Message thread: the follower goes before the model it watches.
+    void stop() { follower.reset(); }
+
+private:
+    void followEngine()
+    {
+        const bool connected = engine.connected.load();
+        if (connected == engineConnected)
+            return;
+        engineConnected = connected;
+        if (connected)
+            printLine ("Engine connected (protocol " + juce::String (client.getMessageConnection()->getProtocolVersion()) + ")");
+        else if (everConnected)
+            printLine ("Engine gone: waiting for it on port " + juce::String (port));
+        everConnected = everConnected || connected;
+    }
+
+    void followDeviceList()
+    {
+        const auto descriptions = client.getDeviceList()->getDeviceDescriptions();
+        if (descriptions == lastDescriptions)
+            return;
+        lastDescriptions = descriptions;
+        printLine ("Devices listed: " + juce::String (static_cast<int> (descriptions.size())));
+        for (const auto& text : descriptions)
+            printLine ("  " + juce::String (text).trimCharactersAtStart (", "));
+    }
+
+    void followDevice (double now)
+    {
+        const int closedNow = listener.closed.load();
+        if (closedNow != closedSeen)
+        {
+            closedSeen = closedNow;
+            if (deviceShown)
+                printLine ("Kolvane closed: waiting for it to open again");
+            deviceShown = false;
+            follower.reset();
+        }
+
+        const bool open = client.isStarted() && client.isDeviceOpen();
+        const int opens = host.getOpenCount();
+        if (! open || opens == summarisedOpens)
+            return;
+
+        if (! deviceShown)
+        {
+            deviceShown = true;
+            readingSince = now;
+            printLine ("Opened Kolvane " + juce::String::toHexString (static_cast<juce::int64> (client.getSelectedDeviceUid()))
+                       + "; reading its model");
+        }
+
+        if (! host.isIdle())
+        {
+            if (now - readingSince >= readingReportIntervalMs)
+            {
+                readingSince = now;
+                printLine ("Still reading the model (" + juce::String (host.getWorker().pendingRequestCount())
+                           + " reads waiting for the device)");
+            }
+            return;
+        }
+
+        summarisedOpens = opens;
+        follower.reset();
+        printLine (formatDeviceSummary (takeDeviceModelSnapshot (host.getDevice())).trimEnd());
+        printLine ("Following changes (Ctrl+C stops)");
+        follower = std::make_unique<ModelChangeFollower> (host.getDevice(), &host, [] (const juce::String& line) { printLine (line); });
+    }
+
+    void reportAudio (double now)
+    {
+        if (now < nextAudioReport)
+            return;
+        nextAudioReport = now + audioReportIntervalMs;
+        const auto blocks = listener.blocks.load();
+        if (blocks != lastBlocks)
+        {
+            std::printf ("audio: %.0f blocks/s, block size %d, device channels %d, host channels %d, device peak %.3f, "
+                         "largest time-stamp step %.2f ms\n",
+                         static_cast<double> (blocks - lastBlocks) * 1000.0 / audioReportIntervalMs, client.getBlockSize(),
+                         listener.deviceChannels.load(), listener.hostChannels.load(),
+                         static_cast<double> (listener.devicePeak.load()), listener.maxGapMs.load());
+            std::fflush (stdout);
+        }
+        lastBlocks = blocks;
+        listener.devicePeak = 0.0f;
+        listener.maxGapMs = 0.0;
+    }
+
+    RemoteDeviceClient& client;
+    MonitoringListener& listener;
+    EngineWatcher& engine;
+    DeviceModelHost& host;
+    const int port;
+
+    bool engineConnected = false, everConnected = false, deviceShown = false;
+    int closedSeen = 0, summarisedOpens = 0;
+    double readingSince = 0.0;
+    double nextAudioReport = juce::Time::getMillisecondCounterHiRes() + audioReportIntervalMs;
+    std::uint64_t lastBlocks = 0;
+    std::vector<std::string> lastDescriptions;
+    std::unique_ptr<ModelChangeFollower> follower;
+};
 } // namespace
 
 int runEngineSessionMonitor (int argc, char** argv)
@@ -118,24 +272,28 @@ int runEngineSessionMonitor (int argc, char** argv)
 
     auto state = std::make_shared<PluginState>();
     MonitoringListener listener;
+    EngineWatcher engine;
     auto client = makeRemoteDeviceClient ({ 30 }, state, preferences, options);
+    auto host = std::make_unique<DeviceModelHost> (*client);
+    listener.setModel (host.get());
+    client->getMessageConnection()->addListener (&engine);
     client->setDeviceListener (&listener);
     client->start();
 
-    std::uint64_t lastBlocks = 0;
-    auto nextPrint = juce::Time::getMillisecondCounterHiRes() + 1000.0;
+    SessionPrinter printer (*client, listener, engine, *host, options.messagePort);
     while (! quitRequested.load())
     {
         juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
-        if (juce::Time::getMillisecondCounterHiRes() >= nextPrint)
-        {
-            printStatus (*client, listener, lastBlocks);
-            nextPrint += 1000.0;
-        }
+        printer.tick();
     }
 
     std::printf ("Stopping\n");
+    std::fflush (stdout);
+    printer.stop();
     client->stop();
+    client->getMessageConnection()->removeListener (&engine);
+    listener.setModel (nullptr);
+    host.reset();
     client.reset();
     CorvanelLogger::shutdown();
     return 0;
