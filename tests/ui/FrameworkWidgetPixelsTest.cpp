@@ -205,4 +205,228 @@ TEST_P (FrameworkPixelsTest, ProbedPixelsHaveTheirColours)
 
 INSTANTIATE_TEST_SUITE_P (Widgets, FrameworkPixelsTest, ::testing::ValuesIn (pixelCases()),
                           [] (const auto& info) { return std::string (info.param.name); });
+
+//==============================================================================
+// The bounds of the pixels that pass the test.
+template <typename Predicate>
+juce::Rectangle<int> boundsOfPixels (const juce::Image& image, Predicate wanted)
+{
+    juce::Rectangle<int> bounds;
+    bool any = false;
+    for (int y = 0; y < image.getHeight(); ++y)
+        for (int x = 0; x < image.getWidth(); ++x)
+            if (wanted (image.getPixelAt (x, y)))
+            {
+                const juce::Rectangle<int> p (x, y, 1, 1);
+                bounds = any ? bounds.getUnion (p) : p;
+                any = true;
+            }
+    return bounds;
+}
+
+struct TickBoxSize
+{
+    int width, height;
+};
+
+void PrintTo (const TickBoxSize& s, std::ostream* os) { *os << s.width << "x" << s.height; }
+
+class TickStretchTest : public LookAndFeelTest, public ::testing::WithParamInterface<TickBoxSize> {};
+
+// The tick fills the box less 4 pixels left and right and 5 top and bottom,
+// stretched both ways (a proportional fit would leave one pair of margins wider).
+TEST_P (TickStretchTest, TickCoversTheBoxLessItsMargins)
+{
+    const auto [w, h] = GetParam();
+    const auto image = paintInto (w, h, [&] (juce::Graphics& g) {
+        juce::ToggleButton toggle;
+        toggle.setColour (juce::ToggleButton::tickDisabledColourId, juce::Colours::transparentBlack);   // outline out of the way
+        toggle.setColour (juce::ToggleButton::tickColourId, juce::Colour (tickFill));
+        lookAndFeel.drawTickBox (g, toggle, 0.0f, 0.0f, static_cast<float> (w), static_cast<float> (h), true, true, false, false);
+    });
+    const auto tick = boundsOfPixels (image, [] (juce::Colour c) { return c.getAlpha() > 0; });
+    EXPECT_NEAR (tick.getX(), 4, 1);
+    EXPECT_NEAR (tick.getRight(), w - 4, 1);
+    EXPECT_NEAR (tick.getY(), 5, 1);
+    EXPECT_NEAR (tick.getBottom(), h - 5, 1);
+
+    // Fully covered pixels show the tick colour itself.
+    bool solid = false;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            solid = solid || pixel (image, x, y) == tickFill;
+    EXPECT_TRUE (solid);
+
+    // Unticked: the box shows no tick.
+    const auto empty = paintInto (w, h, [&] (juce::Graphics& g) {
+        juce::ToggleButton toggle;
+        toggle.setColour (juce::ToggleButton::tickDisabledColourId, juce::Colours::transparentBlack);
+        lookAndFeel.drawTickBox (g, toggle, 0.0f, 0.0f, static_cast<float> (w), static_cast<float> (h), false, true, false, false);
+    });
+    EXPECT_TRUE (boundsOfPixels (empty, [] (juce::Colour c) { return c.getAlpha() > 0; }).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P (Boxes, TickStretchTest, ::testing::Values (TickBoxSize { 60, 30 }, TickBoxSize { 30, 60 }, TickBoxSize { 24, 24 }),
+                          [] (const auto& info) {
+                              return uitest::testNamePart (info.param.width) + "x" + uitest::testNamePart (info.param.height);
+                          });
+
+//==============================================================================
+juce::Image drawHeaderColumn (LookAndFeelCorvanel& lf, bool over, bool down, int flags, const juce::String& name = "MMMM")
+{
+    juce::TableHeaderComponent header;
+    return paintInto (100, 20, [&] (juce::Graphics& g) { lf.drawTableHeaderColumn (g, header, name, 1, 100, 20, over, down, flags); });
+}
+
+// Summed coverage of one row between two columns.
+int rowCoverage (const juce::Image& image, int y, int x0, int x1)
+{
+    int sum = 0;
+    for (int x = x0; x < x1; ++x)
+        sum += image.getPixelAt (x, y).getAlpha();
+    return sum;
+}
+
+TEST_F (LookAndFeelTest, TableHeaderColumnNameIsGreyLeftAlignedAndNeverHighlighted)
+{
+    const auto plain = drawHeaderColumn (lookAndFeel, false, false, juce::TableHeaderComponent::visible);
+    const auto text = boundsOfPixels (plain, [] (juce::Colour c) { return c.getAlpha() > 0; });
+    ASSERT_FALSE (text.isEmpty());
+    EXPECT_GE (text.getX(), 4);   // 4 pixels in from the left
+    EXPECT_LE (text.getX(), 6);
+    EXPECT_NEAR (text.getCentreY(), 10, 2);
+    EXPECT_LT (text.getRight(), 86);   // a short name stays clear of the sort marker's room
+
+    juce::Colour strongest;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 100; ++x)
+            if (plain.getPixelAt (x, y).getAlpha() > strongest.getAlpha())
+                strongest = plain.getPixelAt (x, y);
+    EXPECT_EQ (strongest.getARGB(), 0xff656565u);
+
+    // Neither hovering nor pressing changes a pixel.
+    for (auto [over, down] : { std::pair { true, false }, std::pair { true, true }, std::pair { false, true } })
+    {
+        const auto other = drawHeaderColumn (lookAndFeel, over, down, juce::TableHeaderComponent::visible);
+        int differing = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 100; ++x)
+                differing += pixel (other, x, y) != pixel (plain, x, y) ? 1 : 0;
+        EXPECT_EQ (differing, 0) << over << down;
+    }
+}
+
+struct SortCase
+{
+    const char* name;
+    int flags;
+    bool marker, pointsUp;
+};
+
+void PrintTo (const SortCase& c, std::ostream* os) { *os << c.name; }
+
+class SortMarkerTest : public LookAndFeelTest, public ::testing::WithParamInterface<SortCase> {};
+
+// Text area (4, 0, 92, 20): the marker lives in its right-hand 10 pixels less 2,
+// (88, 2, 6, 16), a triangle 6 wide and 4.8 high centred on row 10.
+TEST_P (SortMarkerTest, TriangleInTheRightHandSquare)
+{
+    const auto& c = GetParam();
+    // Without a name only the marker is drawn.
+    const auto image = drawHeaderColumn (lookAndFeel, false, false, juce::TableHeaderComponent::visible | c.flags, {});
+    const auto marker = boundsOfPixels (image, [] (juce::Colour p) { return p.getAlpha() > 0; });
+    if (! c.marker)
+    {
+        EXPECT_TRUE (marker.isEmpty());
+        return;
+    }
+    ASSERT_FALSE (marker.isEmpty());
+    EXPECT_NEAR (marker.getX(), 88, 1);
+    EXPECT_NEAR (marker.getRight(), 94, 1);
+    EXPECT_NEAR (marker.getCentreY(), 10, 1);
+    EXPECT_LE (marker.getHeight(), 6);
+
+    const auto top = rowCoverage (image, 8, 86, 96), bottom = rowCoverage (image, 11, 86, 96);
+    if (c.pointsUp)
+        EXPECT_LT (top, bottom);
+    else
+        EXPECT_GT (top, bottom);
+
+    // Black at alpha 0x99 where the triangle covers whole pixels.
+    juce::Colour densest;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 86; x < 96; ++x)
+            if (image.getPixelAt (x, y).getAlpha() > densest.getAlpha())
+                densest = image.getPixelAt (x, y);
+    EXPECT_TRUE (nearColour (densest.getARGB(), 0x99000000u, 3));
+}
+
+INSTANTIATE_TEST_SUITE_P (Columns, SortMarkerTest, ::testing::Values (
+    SortCase { "Unsorted", 0, false, false },
+    SortCase { "Forwards", juce::TableHeaderComponent::sortedForwards, true, true },
+    SortCase { "Backwards", juce::TableHeaderComponent::sortedBackwards, true, false }),
+    [] (const auto& info) { return std::string (info.param.name); });
+
+//==============================================================================
+// Pixels that differ from the bar's colour: the title and the icon.
+juce::Rectangle<int> markedArea (const juce::Image& image, juce::Colour bar)
+{
+    return boundsOfPixels (image, [bar] (juce::Colour c) { return c != bar; });
+}
+
+TEST_F (LookAndFeelTest, TitleBarTitleIsAlwaysDarkAndPlacedByTheWindow)
+{
+    const juce::Colour bar (0xffc8c8c8);
+    juce::DocumentWindow window ("Window title", bar, juce::DocumentWindow::allButtons, false);
+    window.setColour (juce::DocumentWindow::textColourId, juce::Colours::red);   // not used: the title is always dark
+
+    const auto draw = [&] (int spaceX, int spaceW, bool onLeft, const juce::Image* icon) {
+        return paintInto (200, 30, [&] (juce::Graphics& g) {
+            lookAndFeel.drawDocumentWindowTitleBar (window, g, 200, 30, spaceX, spaceW, icon, onLeft);
+        });
+    };
+
+    const auto centred = draw (0, 200, false, nullptr);
+    const auto title = markedArea (centred, bar);
+    ASSERT_FALSE (title.isEmpty());
+    EXPECT_NEAR (title.getCentreX(), 100, 3);
+    // A font 0.65 of the bar high (19.5 pixels): capitals and ascenders about 12 pixels, around the middle.
+    EXPECT_NEAR (title.getHeight(), 12, 2) << title.toString();
+    EXPECT_NEAR (title.getCentreY(), 15, 2) << title.toString();
+    juce::Colour darkest = bar;
+    bool allGrey = true;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 200; ++x)
+        {
+            const auto c = centred.getPixelAt (x, y);
+            allGrey = allGrey && std::abs (c.getRed() - c.getBlue()) <= 2 && std::abs (c.getRed() - c.getGreen()) <= 2;
+            if (c.getBrightness() < darkest.getBrightness())
+                darkest = c;
+        }
+    EXPECT_TRUE (allGrey);
+    EXPECT_TRUE (nearColour (darkest.getARGB(), 0xff1e1e1eu, 3));
+
+    // On the left, the title starts where its space starts.
+    const auto left = markedArea (draw (30, 140, true, nullptr), bar);
+    EXPECT_GE (left.getX(), 30);
+    EXPECT_LE (left.getX(), 33);
+
+    // The icon (as high as the font, 19 pixels) is drawn at 0.6 opacity while the window is inactive.
+    juce::Image icon (juce::Image::ARGB, 16, 16, true);
+    icon.clear (icon.getBounds(), juce::Colours::red);
+    window.setName ({});
+    const auto withIcon = draw (0, 200, false, &icon);
+    const auto iconArea = markedArea (withIcon, bar);
+    EXPECT_NEAR (iconArea.getWidth(), 19, 1);
+    EXPECT_NEAR (iconArea.getHeight(), 19, 1);
+    ASSERT_FALSE (window.isActiveWindow());
+    EXPECT_TRUE (nearColour (pixel (withIcon, iconArea.getCentreX(), iconArea.getCentreY()), 0xffe95050u, 3));
+
+    // The window's own title-bar buttons are the look and feel's.
+    for (auto* button : { window.getCloseButton(), window.getMinimiseButton(), window.getMaximiseButton() })
+    {
+        ASSERT_NE (button, nullptr);
+        EXPECT_NE (dynamic_cast<LookAndFeelCorvanel_DocumentWindowButton*> (button), nullptr);
+    }
+}
 } // namespace
