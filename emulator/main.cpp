@@ -1,14 +1,20 @@
 // The engine emulator as a program: the engine's message channel with one virtual
-// Kolvane that streams a test tone on every device channel once a client opens it.
+// Kolvane that streams a test tone on every device channel once a client opens it,
+// and serves its project (kit, sounds, settings, sound pool, library, total recall)
+// to the client, taking the client's changes.
 //
-//   fernhollow-engine-emulator [--port N] [--data-port N] [--fast] [--quiet]
+//   fernhollow-engine-emulator [--port N] [--data-port N] [--fast] [--animate] [--quiet]
 //
 // --port: the message channel's port (46000 unless given; 0 picks a free one, printed
 // on the first line). --fast: blocks as fast as the client answers them instead of
 // one every block / 48000 s. --data-port: also serve a device data channel on its
 // own on that port (0: a free one, printed), logging every transaction received.
+// --animate: every two seconds a virtual user changes something on the opened
+// device (a level, a mute, a knob; now and then a sound's name or machine), and
+// the device tells the client.
 #include "AsyncDataServer.h"
 #include "EmulatorSession.h"
+#include "VirtualUser.h"
 
 #include <atomic>
 #include <chrono>
@@ -36,6 +42,7 @@ int main (int argc, char** argv)
 
     fhemu::EmulatorSession::Settings settings;
     bool quiet = false;
+    bool animate = false;
     int dataPort = -1;
     for (int i = 1; i < argc; ++i)
     {
@@ -47,9 +54,11 @@ int main (int argc, char** argv)
             settings.audio.pacing = fhemu::EmulatorAudioStream::Pacing::asFastAsAnswered;
         else if (std::strcmp (argv[i], "--quiet") == 0)
             quiet = true;
+        else if (std::strcmp (argv[i], "--animate") == 0)
+            animate = true;
         else
         {
-            std::fprintf (stderr, "usage: fernhollow-engine-emulator [--port N] [--data-port N] [--fast] [--quiet]\n");
+            std::fprintf (stderr, "usage: fernhollow-engine-emulator [--port N] [--data-port N] [--fast] [--animate] [--quiet]\n");
             return 2;
         }
     }
@@ -83,6 +92,23 @@ int main (int argc, char** argv)
     }
     std::fflush (stdout);
 
+    fhemu::VirtualUser user;
+    if (animate)
+        user.start ([&] {
+            for (const auto& device : session.devices())
+                if (auto* open = session.openDevice (device.uid); open != nullptr && open->dataServer.isClientConnected())
+                {
+                    std::string what;
+                    const auto notifications = user.step (open->device->getProject(), what);
+                    open->device->announce (notifications);
+                    if (! quiet)
+                    {
+                        std::printf ("%s: %s\n", device.name.c_str(), what.c_str());
+                        std::fflush (stdout);
+                    }
+                }
+        }, std::chrono::seconds (2));
+
     std::uint64_t lastPosted = 0;
     while (! quitRequested.load())
     {
@@ -103,6 +129,7 @@ int main (int argc, char** argv)
         std::fflush (stdout);
     }
 
+    user.stop();
     session.stop();
     return 0;
 }

@@ -58,6 +58,13 @@ void AsyncDataServer::serve()
         }
         stateChanged.notify_all();
         fhemu::log (LogLevel::info, "data channel: client connected");
+        std::function<void()> onConnect;
+        {
+            std::lock_guard<std::mutex> l (stateLock);
+            onConnect = connectionHandler;
+        }
+        if (onConnect)
+            onConnect();
 
         readConnection (s);
 
@@ -163,6 +170,12 @@ void AsyncDataServer::setTransactionHandler (std::function<void (const RecordedT
 {
     std::lock_guard<std::mutex> l (stateLock);
     handler = std::move (h);
+}
+
+void AsyncDataServer::setConnectionHandler (std::function<void()> h)
+{
+    std::lock_guard<std::mutex> l (stateLock);
+    connectionHandler = std::move (h);
 }
 
 bool AsyncDataServer::sendRaw (const Bytes& bytes)

@@ -50,6 +50,8 @@ public:
 
     // Called on the reader thread with each complete transaction, after it is recorded.
     void setTransactionHandler (std::function<void (const RecordedTransaction&)> handler);
+    // Called on the reader thread when a client has connected, before anything is read from it.
+    void setConnectionHandler (std::function<void()> handler);
 
     TransactionLog& received() { return log; }
 
@@ -83,6 +85,7 @@ private:
     std::shared_ptr<TcpStream> stream;
     int accepted = 0;
     std::function<void (const RecordedTransaction&)> handler;
+    std::function<void()> connectionHandler;
 
     std::atomic<bool> stopping { false };
     std::thread thread;

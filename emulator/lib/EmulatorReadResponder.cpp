@@ -1,5 +1,7 @@
 #include "EmulatorReadResponder.h"
 
+#include "EmuLog.h"
+
 namespace fhemu
 {
 EmulatorReadResponder::EmulatorReadResponder (AsyncDataServer& s) : server (s)
@@ -31,6 +33,20 @@ void EmulatorReadResponder::pushBehaviour (Behaviour behaviour)
     behaviours.push_back (behaviour);
 }
 
+void EmulatorReadResponder::setProject (VirtualProject* p)
+{
+    std::lock_guard<std::mutex> sl (lock);
+    project = p;
+}
+
+bool EmulatorReadResponder::sendNotifications (const std::vector<DeviceNotification>& notifications)
+{
+    bool sent = true;
+    for (const auto& n : notifications)
+        sent = sendParameterNotification (n.dataType, n.index, n.index, n.objectId, n.value) && sent;
+    return sent;
+}
+
 int EmulatorReadResponder::numReadsSeen() const
 {
     std::lock_guard<std::mutex> sl (lock);
@@ -39,6 +55,9 @@ int EmulatorReadResponder::numReadsSeen() const
 
 bool EmulatorReadResponder::sendOnChannel1 (OutgoingTransaction t)
 {
+    // One whole transaction at a time: the chunks of a long answer must not
+    // interleave with a notification sent from another thread.
+    std::lock_guard<std::mutex> whole (sendLock);
     {
         std::lock_guard<std::mutex> sl (lock);
         t.channel = 1;
@@ -62,11 +81,21 @@ bool EmulatorReadResponder::sendParameterNotification (std::uint8_t dataType, st
 
 void EmulatorReadResponder::handle (const RecordedTransaction& t)
 {
+    VirtualProject* attached = nullptr;
+    {
+        std::lock_guard<std::mutex> sl (lock);
+        attached = project;
+    }
     if (t.header.command != 0x20)
+    {
+        if (attached != nullptr)
+            sendNotifications (attached->apply (t));
         return;
+    }
 
     Behaviour behaviour = Behaviour::answer;
     Bytes record;
+    bool found = false;
     {
         std::lock_guard<std::mutex> sl (lock);
         ++readsSeen;
@@ -76,7 +105,21 @@ void EmulatorReadResponder::handle (const RecordedTransaction& t)
             behaviours.pop_front();
         }
         if (auto it = records.find ({ t.header.subType, t.header.argument }); it != records.end())
+        {
             record = it->second;
+            found = true;
+        }
+    }
+    if (! found && attached != nullptr)
+    {
+        if (auto served = attached->readRecord (t.header.subType, t.header.argument))
+            record = std::move (*served);
+        else if (behaviour == Behaviour::answer)
+        {
+            log (LogLevel::warn, "read of data type " + std::to_string (t.header.subType) + " index "
+                                     + std::to_string (t.header.argument) + ": no such record; refused");
+            behaviour = Behaviour::refuse;
+        }
     }
 
     OutgoingTransaction answer;

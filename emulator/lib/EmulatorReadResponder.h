@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AsyncDataServer.h"
+#include "VirtualProject.h"
 
 #include <chrono>
 #include <cstdint>
@@ -20,6 +21,11 @@ namespace fhemu
 // that apply to the next reads in turn. It also sends the engine's ready
 // transaction and parameter notifications. Installs itself as the server's
 // transaction handler; answers go out on the server's reader thread.
+//
+// With a project attached, reads of records not set here are answered from
+// the project (a record the project does not hold is refused, 0x23, and
+// logged), and every other transaction is applied to the project, whose
+// notifications are sent back.
 class EmulatorReadResponder
 {
 public:
@@ -33,6 +39,8 @@ public:
     // How the next read is treated (queued, one per read; then answer).
     void pushBehaviour (Behaviour behaviour);
     void setLateDelay (std::chrono::milliseconds delay) { lateDelay = delay; }
+    // The project that answers reads and takes writes and commands; null detaches it.
+    void setProject (VirtualProject* project);
 
     int numReadsSeen() const;
 
@@ -41,13 +49,17 @@ public:
                                     std::uint16_t objectId, std::uint16_t value);
     // Any transaction on channel 1 with the next sequence number of that channel.
     bool sendOnChannel1 (OutgoingTransaction transaction);
+    // The device's notifications in order; false when one could not be sent.
+    bool sendNotifications (const std::vector<DeviceNotification>& notifications);
 
 private:
     void handle (const RecordedTransaction& t);
 
     AsyncDataServer& server;
     mutable std::mutex lock;
+    std::mutex sendLock;
     std::map<std::pair<std::uint8_t, std::uint16_t>, Bytes> records;
+    VirtualProject* project = nullptr;
     std::deque<Behaviour> behaviours;
     std::chrono::milliseconds lateDelay { 300 };
     int readsSeen = 0;

@@ -117,6 +117,15 @@ EmulatorSession::OpenDevice* EmulatorSession::openDevice (std::uint64_t uid)
     return it == opened.end() ? nullptr : it->second.get();
 }
 
+std::shared_ptr<VirtualProject> EmulatorSession::projectOf (std::uint64_t uid)
+{
+    std::lock_guard lock (mutex);
+    auto& project = projects[uid];
+    if (project == nullptr)
+        project = std::make_shared<VirtualProject>();
+    return project;
+}
+
 std::vector<std::uint8_t> EmulatorSession::answerConnection (std::uint64_t uid)
 {
     ++connectionRequests;
@@ -136,6 +145,7 @@ std::vector<std::uint8_t> EmulatorSession::answerConnection (std::uint64_t uid)
     auto device = known ? std::make_unique<OpenDevice>() : nullptr;
     if (device != nullptr)
     {
+        device->device = std::make_unique<VirtualDevice> (device->dataServer, projectOf (uid));
         char name[96];
         std::snprintf (name, sizeof (name), "FhEmuAudio_%d_%d_%llx", static_cast<int> (::getpid()), ++streamCounter,
                        static_cast<unsigned long long> (uid));

@@ -4,6 +4,7 @@
 #include "EmulatorAudioStream.h"
 #include "EmulatorFramedServer.h"
 #include "EmulatorMessageChannel.h"
+#include "VirtualDevice.h"
 
 #include <chrono>
 #include <cstdint>
@@ -42,9 +43,12 @@ public:
     // What the session opened for one device.
     struct OpenDevice
     {
+        ~OpenDevice() { dataServer.stop(); }   // no transaction reaches the device once it goes
+
         AsyncDataServer dataServer;   // records every transaction the client sends
         EmulatorFramedServer signallingServer { kDataFrameMagic };
         std::unique_ptr<EmulatorAudioStream> audio;
+        std::unique_ptr<VirtualDevice> device;   // serves the device's project on dataServer
     };
 
     explicit EmulatorSession (Settings settings);
@@ -72,6 +76,8 @@ public:
     // The open device of a uid, or null. Valid until the device is closed or removed.
     OpenDevice* openDevice (std::uint64_t uid);
     int numConnectionRequests() const { return connectionRequests.load(); }
+    // The project of a device: the same one across every open of the device, for the session's life.
+    std::shared_ptr<VirtualProject> projectOf (std::uint64_t uid);
     // Answers connection requests only after this long (the reader thread sleeps).
     void setConnectionDelay (std::chrono::milliseconds delay) { connectionDelayMs = static_cast<int> (delay.count()); }
 
@@ -83,6 +89,7 @@ private:
     mutable std::mutex mutex;
     std::vector<EmulatorDevice> table;
     std::map<std::uint64_t, std::unique_ptr<OpenDevice>> opened;
+    std::map<std::uint64_t, std::shared_ptr<VirtualProject>> projects;
     std::atomic<int> connectionRequests { 0 };
     std::atomic<int> streamCounter { 0 };
     std::atomic<int> connectionDelayMs { 0 };
