@@ -240,7 +240,13 @@ TEST_F (LookAndFeelTest, ComboBoxIsReadAsAComboBoxShowingItsText)
     f.box.setTooltip ("Which buses to capture");
     EXPECT_EQ (handler->getHelp(), "Which buses to capture");
 
-    // The label that only shows the choice is not a separate element.
+    // The label that only shows the choice is not a separate element; an editable one is.
+    EXPECT_FALSE (f.box.getLabel()->isAccessible());
+    f.box.getLabel()->setEditable (true);
+    f.box.sendLookAndFeelChange();
+    EXPECT_TRUE (f.box.getLabel()->isAccessible());
+    f.box.getLabel()->setEditable (false);
+    f.box.sendLookAndFeelChange();
     EXPECT_FALSE (f.box.getLabel()->isAccessible());
 
     // Asking for its menu opens the pop-up once, however often it is asked.
