@@ -33,6 +33,8 @@ struct TextButtonKind
     std::function<std::unique_ptr<ActionButton>()> make;
 };
 
+void PrintTo (const TextButtonKind& kind, std::ostream* os) { *os << kind.name; }
+
 class TextButtonClickTest : public LookAndFeelTest, public ::testing::WithParamInterface<TextButtonKind> {};
 
 TEST_P (TextButtonClickTest, RightClickNeitherTogglesNorClicks)
@@ -196,6 +198,14 @@ struct FontSizeCase
     int expectedSize;
 };
 
+std::string caseName (const FontSizeCase& c)
+{
+    using uitest::testNamePart;
+    return testNamePart (c.width) + "x" + testNamePart (c.height) + "_Margin" + testNamePart (c.margin) + "_Inset"
+         + testNamePart (c.bottomInset) + "_Fixed" + testNamePart (c.fixedSize);
+}
+void PrintTo (const FontSizeCase& c, std::ostream* os) { *os << caseName (c); }
+
 class FontButtonSizeTest : public LookAndFeelTest, public ::testing::WithParamInterface<FontSizeCase> {};
 
 TEST_P (FontButtonSizeTest, AsksItsFontMakerForTheRightSize)
@@ -223,12 +233,7 @@ INSTANTIATE_TEST_SUITE_P (Sizes, FontButtonSizeTest, ::testing::Values (
     FontSizeCase { 30, 40, 2, 3, -1, 26 },
     FontSizeCase { 40, 30, 2, 3, 0, 23 },
     FontSizeCase { 4, 4, 3, 0, -1, 0 }),
-    [] (const auto& info) {
-        const auto& c = info.param;
-        using uitest::testNamePart;
-        return testNamePart (c.width) + "x" + testNamePart (c.height) + "_Margin" + testNamePart (c.margin) + "_Inset"
-             + testNamePart (c.bottomInset) + "_Fixed" + testNamePart (c.fixedSize);
-    });
+    [] (const auto& info) { return caseName (info.param); });
 
 TEST_F (LookAndFeelTest, FontButtonSetUpAndColours)
 {
@@ -254,6 +259,13 @@ struct SwitchCase
     juce::Rectangle<int> track, lit;
 };
 
+std::string caseName (const SwitchCase& c)
+{
+    return uitest::testNamePart (c.width) + "x" + uitest::testNamePart (c.height) + (c.vertical ? "_Vertical" : "_Horizontal")
+         + (c.on ? "_On" : "_Off");
+}
+void PrintTo (const SwitchCase& c, std::ostream* os) { *os << caseName (c); }
+
 class OnOffGeometryTest : public LookAndFeelTest, public ::testing::WithParamInterface<SwitchCase> {};
 
 TEST_P (OnOffGeometryTest, TrackAndLitHalf)
@@ -275,11 +287,7 @@ INSTANTIATE_TEST_SUITE_P (Geometry, OnOffGeometryTest, ::testing::Values (
     SwitchCase { 30, 60, true, true, { 10, 36, 9, 24 }, { 10, 36, 9, 12 } },
     SwitchCase { 30, 60, true, false, { 10, 36, 9, 24 }, { 10, 48, 9, 12 } },
     SwitchCase { 30, 20, true, false, { 10, -2, 9, 24 }, { 10, 10, 9, 12 } }),
-    [] (const auto& info) {
-        const auto& c = info.param;
-        return uitest::testNamePart (c.width) + "x" + uitest::testNamePart (c.height) + (c.vertical ? "_Vertical" : "_Horizontal")
-             + (c.on ? "_On" : "_Off");
-    });
+    [] (const auto& info) { return caseName (info.param); });
 
 TEST_F (LookAndFeelTest, OnOffSwitchColours)
 {

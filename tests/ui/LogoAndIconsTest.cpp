@@ -14,6 +14,9 @@ struct LogoCase
     juce::Rectangle<int> logo, family, device;
 };
 
+std::string caseName (const LogoCase& c) { return "Width" + uitest::testNamePart (c.width); }
+void PrintTo (const LogoCase& c, std::ostream* os) { *os << caseName (c); }
+
 class LogoLayoutTest : public LookAndFeelTest, public ::testing::WithParamInterface<LogoCase> {};
 
 TEST_P (LogoLayoutTest, LogoAndTextBoxes)
@@ -31,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P (Widths, LogoLayoutTest, ::testing::Values (
     LogoCase { 200, { 2, 2, 34, 36 }, { 38, 0, 80, 40 }, { 118, 0, 82, 40 } },
     LogoCase { 100, { 2, 2, 34, 36 }, { 38, 0, 62, 40 }, { 100, 0, 0, 40 } },
     LogoCase { 2, { 2, 2, 0, 36 }, { 2, 0, 0, 40 }, { 2, 0, 0, 40 } }),
-    [] (const auto& info) { return "Width" + uitest::testNamePart (info.param.width); });
+    [] (const auto& info) { return caseName (info.param); });
 
 TEST_F (LookAndFeelTest, LogoPartDrawsTheLogoAndTexts)
 {

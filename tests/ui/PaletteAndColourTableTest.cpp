@@ -16,6 +16,9 @@ struct PaletteRow
     juce::uint32 bright, mid, dark, darkest;
 };
 
+std::string caseName (const PaletteRow& row) { return "Hue" + uitest::testNamePart (row.hue); }
+void PrintTo (const PaletteRow& row, std::ostream* os) { *os << caseName (row); }
+
 class PaletteTest : public LookAndFeelTest, public ::testing::WithParamInterface<PaletteRow> {};
 
 TEST_P (PaletteTest, HueGivesItsFourShades)
@@ -41,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P (Palette, PaletteTest, ::testing::Values (
     PaletteRow { -1, 0, 0, 0, 0 },
     PaletteRow { INT_MIN, 0, 0, 0, 0 },
     PaletteRow { INT_MAX, 0, 0, 0, 0 }),
-    [] (const auto& info) { return "Hue" + uitest::testNamePart (info.param.hue); });
+    [] (const auto& info) { return caseName (info.param); });
 
 TEST_F (LookAndFeelTest, OutOfRangeHueIsTheTransparentEntryItself)
 {

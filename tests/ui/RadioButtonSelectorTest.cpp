@@ -29,6 +29,12 @@ struct LayoutCase
     juce::Rectangle<int> caption;
 };
 
+std::string caseName (const LayoutCase& c)
+{
+    return "Width" + uitest::testNamePart (c.width) + "_Placement" + uitest::testNamePart (c.placement);
+}
+void PrintTo (const LayoutCase& c, std::ostream* os) { *os << caseName (c); }
+
 class SelectorLayoutTest : public LookAndFeelTest, public ::testing::WithParamInterface<LayoutCase> {};
 
 TEST_P (SelectorLayoutTest, ButtonsRightAlignedCaptionLeft)
@@ -50,9 +56,7 @@ INSTANTIATE_TEST_SUITE_P (Widths, SelectorLayoutTest, ::testing::Values (
     LayoutCase { 80, 0, { -10, 14, 48 }, { 0, 0, 0, 30 } },
     LayoutCase { 150, 0, { 50, 84, 118 }, { 0, 0, 48, 30 } },
     LayoutCase { 150, 4, { 50, 84, 118 }, { 0, 0, 0, 0 } }),
-    [] (const auto& info) {
-        return "Width" + uitest::testNamePart (info.param.width) + "_Placement" + uitest::testNamePart (info.param.placement);
-    });
+    [] (const auto& info) { return caseName (info.param); });
 
 TEST_F (LookAndFeelTest, SelectorChoiceButtonsSetUp)
 {

@@ -37,6 +37,8 @@ std::vector<FilterCase> filterCases()
     };
 }
 
+void PrintTo (const FilterCase& c, std::ostream* os) { *os << c.name; }
+
 class SoundNameFilterTest : public fhtest::AppTest, public ::testing::WithParamInterface<FilterCase> {};
 
 TEST_P (SoundNameFilterTest, InsertsWhatTheDeviceCanHold)

@@ -17,6 +17,16 @@ struct FaceRow
     const char* style;
 };
 
+std::string caseName (const FaceRow& row)
+{
+    const auto flags = row.styleFlags;
+    const std::string style = flags == juce::Font::plain ? "Plain"
+                            : (flags & juce::Font::italic) != 0 ? ((flags & juce::Font::bold) != 0 ? "BoldItalic" : "Italic")
+                            : "Bold";
+    return uitest::testNamePart (row.requested) + "_" + style;
+}
+void PrintTo (const FaceRow& row, std::ostream* os) { *os << caseName (row); }
+
 class TypefaceTableTest : public LookAndFeelTest, public ::testing::WithParamInterface<FaceRow> {};
 
 TEST_P (TypefaceTableTest, RequestedNameResolvesToBuiltInFace)
@@ -53,13 +63,7 @@ INSTANTIATE_TEST_SUITE_P (Faces, TypefaceTableTest, ::testing::Values (
     FaceRow { "Grotesk Text 85", juce::Font::plain, "Inter", "Regular" },
     FaceRow { "grotesk text 55", juce::Font::plain, "Inter", "Regular" },
     FaceRow { "", juce::Font::plain, "Inter", "Regular" }),
-    [] (const auto& info) {
-        const auto flags = info.param.styleFlags;
-        const std::string style = flags == juce::Font::plain ? "Plain"
-                                : (flags & juce::Font::italic) != 0 ? ((flags & juce::Font::bold) != 0 ? "BoldItalic" : "Italic")
-                                : "Bold";
-        return uitest::testNamePart (info.param.requested) + "_" + style;
-    });
+    [] (const auto& info) { return caseName (info.param); });
 
 TEST_F (LookAndFeelTest, DefaultFontIsTheRomanFace)
 {
