@@ -106,6 +106,46 @@ void drawWindowButton (LookAndFeelCorvanel& lf, juce::Graphics& g, int type, boo
     windowButtonPtr->paintButton (g, over, down);
 }
 
+// The framework's own components, painted whole, reach the same drawing.
+void paintWhole (juce::Component& c, juce::Graphics& g) { c.paintEntireComponent (g, false); }
+
+void paintToggleButton (juce::Graphics& g)
+{
+    juce::ToggleButton toggle;
+    toggle.setSize (100, 24);
+    toggle.setToggleState (true, juce::dontSendNotification);
+    toggle.setColour (juce::ToggleButton::tickDisabledColourId, juce::Colour (tickOutline));
+    toggle.setColour (juce::ToggleButton::tickColourId, juce::Colour (tickFill));
+    paintWhole (toggle, g);
+}
+
+void paintTableHeader (juce::Graphics& g)
+{
+    juce::TableHeaderComponent header;
+    header.addColumn ("A", 1, 50, 1, -1, juce::TableHeaderComponent::defaultFlags);
+    header.addColumn ("B", 2, 60, 1, -1, juce::TableHeaderComponent::defaultFlags);
+    header.setSize (120, 20);
+    header.setColour (juce::TableHeaderComponent::outlineColourId, juce::Colour (headerOutline));
+    paintWhole (header, g);
+}
+
+void paintResizers (juce::Graphics& g)
+{
+    juce::Component target;
+    target.setSize (100, 100);
+    juce::ResizableCornerComponent corner (&target, nullptr);
+    corner.setSize (100, 100);
+    paintWhole (corner, g);
+}
+
+void paintLayoutBar (juce::Graphics& g)
+{
+    juce::StretchableLayoutManager layout;
+    juce::StretchableLayoutResizerBar bar (&layout, 0, true);
+    bar.setSize (10, 100);
+    paintWhole (bar, g);
+}
+
 std::vector<PixelCase> pixelCases()
 {
     using juce::DocumentWindow;
@@ -123,6 +163,20 @@ std::vector<PixelCase> pixelCases()
 
         // Separators: the last two pixels of every visible column, rows 4 to h - 5; the hidden column
         // takes no room; a 1-pixel column gets a 1-pixel separator; nothing else is filled.
+        // Tick box of a toggle button 24 high: a 16.5-pixel box at x = 4, y = 3.75; no background.
+        { "ToggleButtonComponent", 100, 24, [] (auto&, auto& g) { paintToggleButton (g); },
+          { { 4, 12, tickOutline }, { 2, 12, none }, { 60, 12, none } } },
+
+        { "TableHeaderComponent", 120, 20, [] (auto&, auto& g) { paintTableHeader (g); },
+          { { 48, 10, headerOutline }, { 49, 4, headerOutline }, { 108, 15, headerOutline }, { 109, 10, headerOutline },
+            { 49, 3, none }, { 30, 2, none }, { 100, 10, none } } },
+
+        { "CornerResizerComponent", 100, 100, [] (auto&, auto& g) { paintResizers (g); },
+          { { 50, 50, resizerLine }, { 95, 95, resizerLine }, { 57, 57, none }, { 20, 20, none } } },
+
+        { "LayoutResizerBarComponent", 10, 100, [] (auto&, auto& g) { paintLayoutBar (g); },
+          { { 4, 10, barDark }, { 5, 90, barDark }, { 3, 10, none }, { 3, 50, barDark }, { 1, 50, none } } },
+
         { "TableHeaderSeparators", 120, 20, [] (auto& lf, auto& g) { drawHeaderBackground (lf, g); },
           { { 48, 4, headerOutline }, { 49, 15, headerOutline }, { 49, 3, none }, { 49, 16, none }, { 47, 10, none },
             { 108, 10, headerOutline }, { 109, 10, headerOutline }, { 107, 10, none }, { 110, 10, headerOutline },
