@@ -126,6 +126,38 @@ std::shared_ptr<VirtualProject> EmulatorSession::projectOf (std::uint64_t uid)
     return project;
 }
 
+EmulatorSession::OpenDevice* EmulatorSession::open (std::uint64_t uid)
+{
+    bool known = false;
+    {
+        std::lock_guard lock (mutex);
+        for (auto& d : table)
+            known = known || d.uid == uid;
+    }
+    if (! known)
+        return nullptr;
+
+    auto device = std::make_unique<OpenDevice>();
+    device->device = std::make_unique<VirtualDevice> (device->dataServer, projectOf (uid));
+    char name[96];
+    std::snprintf (name, sizeof (name), "FhEmuAudio_%d_%d_%llx", static_cast<int> (::getpid()), ++streamCounter,
+                   static_cast<unsigned long long> (uid));
+    device->audio = std::make_unique<EmulatorAudioStream> (name, settings.audio);
+    if (! device->dataServer.start (0) || ! device->signallingServer.start (0) || ! device->audio->create())
+        return nullptr;
+    device->audio->start();
+
+    auto* opened = device.get();
+    std::unique_ptr<OpenDevice> previous;
+    {
+        std::lock_guard lock (mutex);
+        previous = std::move (this->opened[uid]);
+        this->opened[uid] = std::move (device);
+    }
+    previous.reset();
+    return opened;
+}
+
 std::vector<std::uint8_t> EmulatorSession::answerConnection (std::uint64_t uid)
 {
     ++connectionRequests;
@@ -134,26 +166,7 @@ std::vector<std::uint8_t> EmulatorSession::answerConnection (std::uint64_t uid)
 
     std::vector<std::uint8_t> p;
     appendU32 (p, 8);
-
-    bool known = false;
-    {
-        std::lock_guard lock (mutex);
-        for (auto& d : table)
-            known = known || d.uid == uid;
-    }
-
-    auto device = known ? std::make_unique<OpenDevice>() : nullptr;
-    if (device != nullptr)
-    {
-        device->device = std::make_unique<VirtualDevice> (device->dataServer, projectOf (uid));
-        char name[96];
-        std::snprintf (name, sizeof (name), "FhEmuAudio_%d_%d_%llx", static_cast<int> (::getpid()), ++streamCounter,
-                       static_cast<unsigned long long> (uid));
-        device->audio = std::make_unique<EmulatorAudioStream> (name, settings.audio);
-        if (! device->dataServer.start (0) || ! device->signallingServer.start (0) || ! device->audio->create())
-            device.reset();
-    }
-
+    const auto* device = open (uid);
     if (device == nullptr)
     {
         appendU32 (p, 0);
@@ -167,15 +180,6 @@ std::vector<std::uint8_t> EmulatorSession::answerConnection (std::uint64_t uid)
     appendU32 (p, 0);
     appendU32 (p, static_cast<std::uint32_t> (device->signallingServer.getPort()));
     appendString (p, device->audio->getName());
-    device->audio->start();
-
-    std::unique_ptr<OpenDevice> previous;
-    {
-        std::lock_guard lock (mutex);
-        previous = std::move (opened[uid]);
-        opened[uid] = std::move (device);
-    }
-    previous.reset();
     return p;
 }
 } // namespace fhemu

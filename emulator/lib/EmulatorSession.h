@@ -75,6 +75,10 @@ public:
 
     // The open device of a uid, or null. Valid until the device is closed or removed.
     OpenDevice* openDevice (std::uint64_t uid);
+    // Opens a listed device as a client's connection request does (its data and
+    // signalling ports listen, its audio stream runs); null for an unknown uid or
+    // when a port or the stream cannot be set up. Replaces an earlier open.
+    OpenDevice* open (std::uint64_t uid);
     int numConnectionRequests() const { return connectionRequests.load(); }
     // The project of a device: the same one across every open of the device, for the session's life.
     std::shared_ptr<VirtualProject> projectOf (std::uint64_t uid);
