@@ -80,11 +80,20 @@ void createNullLogger()
     setCurrentFile ({});
 }
 
+// Two instances starting at once race to create the folder (or one of its parents),
+// and the loser's mkdir fails with "exists": what counts is that the folder is there.
+static bool makeFolder (const juce::File& folder)
+{
+    for (int attempt = 0; attempt < 3 && ! folder.isDirectory(); ++attempt)
+        folder.createDirectory();
+    return folder.isDirectory();
+}
+
 void createLogger (const LoggerSettings& settings, std::wstring_view folderName, std::string_view fileName)
 {
     const juce::File folder (juce::String (std::wstring (folderName).c_str()));
 
-    if (! folder.isDirectory() && ! folder.createDirectory().wasOk())
+    if (! makeFolder (folder))
     {
         auto logger = std::make_shared<spdlog::logger> (loggerName, std::make_shared<spdlog::sinks::stdout_sink_mt>());
         spdlog::drop (loggerName);
