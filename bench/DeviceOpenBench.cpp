@@ -1,0 +1,113 @@
+// Opening a device: from the start of the processor's device-opened sequence
+// (36 reads: kit, sounds, sound setups, settings, pool and library listings,
+// pattern settings) to the whole model filled, against the engine emulator's
+// virtual device answering at once over loopback TCP.
+#include "engine/EngineLimits.h"
+#include "engine/FhAsyncDataWorker.h"
+#include "engine/IpcConnectionAsyncData.h"
+#include "engine/IpcSocket.h"
+#include "model/VantuInterface.h"
+#include "model/tables/ParameterTable.h"
+#include "processor/DeviceOpenSequence.h"
+#include "processor/ProcessorJobPool.h"
+
+#include "EmulatorSession.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <thread>
+
+namespace
+{
+class SocketTransport : public IpcAsyncOutputStream::AsyncInterface
+{
+public:
+    explicit SocketTransport (IpcSocket& s) : socket (s) {}
+    bool sendAsyncData (const std::uint8_t* data, unsigned length) override
+    {
+        return socket.write (data, static_cast<int> (length));
+    }
+    std::uint32_t connectionGeneration() const override { return socket.getConnectionGeneration(); }
+
+private:
+    IpcSocket& socket;
+};
+
+// The worker on a device's data port, started before the socket connects.
+struct DeviceLink : public IpcConnectionAsyncData::Client
+{
+    DeviceLink() : connection (std::make_unique<IpcSocket>()), transport (connection.getSocket()), worker (&transport)
+    {
+        connection.setClient (this);
+    }
+    ~DeviceLink() override
+    {
+        connection.stop();
+        worker.stopThread (5000);
+        worker.getIoProcessor().stopThread (5000);
+    }
+
+    bool connect (int port)
+    {
+        worker.getIoProcessor().startThread();
+        worker.startThread();
+        if (! connection.getSocket().connect (EngineLimits::engineHost, port))
+            return false;
+        connection.notifyConnectionResult (connection.getConnectResult());
+        connection.startThread();
+        for (int i = 0; i < 500 && ! worker.isEngineReady(); ++i)
+            std::this_thread::sleep_for (std::chrono::milliseconds (10));
+        return worker.isEngineReady();
+    }
+
+    void asyncDataReceived (IpcConnectionAsyncData*, const std::vector<std::uint8_t>& payload) override
+    {
+        worker.getIoProcessor().handleReceivedData (payload.data(), static_cast<int> (payload.size()));
+    }
+
+    IpcConnectionAsyncData connection;
+    SocketTransport transport;
+    FhAsyncDataWorker worker;
+};
+
+void BM_DeviceOpenFillsTheModel (benchmark::State& state)
+{
+    const juce::ScopedJuceInitialiser_GUI juce;
+    if (! parameterMapsBuilt())
+        buildParameterMaps();
+
+    fhemu::EmulatorSession::Settings settings;
+    settings.messagePort = 0;
+    fhemu::EmulatorSession session (settings);
+    constexpr std::uint64_t uid = 0xbe4c;
+    session.addDevice (fhemu::EmulatorSession::virtualKolvane (uid), false);
+    auto* open = session.start() ? session.open (uid) : nullptr;
+
+    DeviceLink link;
+    if (open == nullptr || ! link.connect (open->dataServer.getPort()))
+    {
+        state.SkipWithError ("the emulator's device could not be opened");
+        return;
+    }
+
+    ProcessorJobPool pool;
+    Vantu::VantuInterface device (link.worker, pool);
+    for (auto _ : state)
+    {
+        Vantu::runDeviceOpenedSequence (device);
+        while (pool.getNumJobs() > 0)
+            std::this_thread::yield();
+    }
+
+    juce::String name;
+    device.getKit().getStringValue (juce::Identifier ("Kit_Name"), name);
+    if (name != "NIGHT DRIVE" || ! device.getSoundLibrary().getEntry (0).used)
+        state.SkipWithError ("the model was not filled");
+    state.counters["reads"] = benchmark::Counter (36.0, benchmark::Counter::kIsIterationInvariantRate);
+
+    pool.shutdown (5000);
+    device.stopDataObjectThreads();
+}
+BENCHMARK (BM_DeviceOpenFillsTheModel)->Unit (benchmark::kMillisecond)->UseRealTime();
+} // namespace
