@@ -141,7 +141,10 @@ TEST_F (RemoteDeviceClientTest, LossOfTheDataSocketClosesTheDevice)
     engine->addDevice (device (kFirstUid), false);
     startClient();
     ASSERT_TRUE (waitForOpen (kFirstUid));
-    engine->openDevice (kFirstUid)->dataServer.dropConnection();
+    // The client counts as open once it has connected; the emulator may not have accepted yet.
+    auto& dataServer = engine->openDevice (kFirstUid)->dataServer;
+    ASSERT_TRUE (fhtest::pumpUntil ([&] { return dataServer.isClientConnected(); }, 10s));
+    dataServer.dropConnection();
 
     ASSERT_TRUE (fhtest::pumpUntil ([&] { return listener.count ("closed") >= 1; }, 10s));
     EXPECT_TRUE (log.contains ("Device disconnected"));
