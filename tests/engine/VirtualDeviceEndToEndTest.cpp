@@ -6,6 +6,7 @@
 
 #include "engine/EngineLimits.h"
 #include "engine/FhAsyncDataWorker.h"
+#include "model/DataObjectWire.h"
 #include "model/MachineParameter.h"
 #include "model/VantuInterface.h"
 #include "model/tables/ParameterTable.h"
@@ -15,6 +16,7 @@
 #include "support/TestEnvironment.h"
 
 #include "DeviceParameterTable.h"
+#include "EmuLog.h"
 #include "EmulatorSession.h"
 
 #include <gtest/gtest.h>
@@ -427,4 +429,37 @@ TEST_F (VirtualDeviceEndToEnd, NamesTypedInTheProgramReachTheDevice)
         return project->getKit().name == "SUNDAY" && project->getSound (3).setup.name == "BONGO";
     }, 5s));
     EXPECT_EQ (project->getSound (3).setup.machineType, 3);   // the rest of the setup is unchanged
+}
+
+TEST_F (VirtualDeviceEndToEnd, WhatTheDeviceCannotServeOrUseIsRefusedOrLoggedAndChangesNothing)
+{
+    fhtest::ScopedLogCapture programLog;
+    std::vector<std::string> emulatorLog;
+    std::mutex emulatorLogLock;
+    fhemu::setLogSink ([&] (fhemu::LogLevel level, const std::string& text) {
+        std::lock_guard<std::mutex> sl (emulatorLogLock);
+        if (level >= fhemu::LogLevel::warn)
+            emulatorLog.push_back (text);
+    });
+    auto emulatorWarnings = [&] {
+        std::lock_guard<std::mutex> sl (emulatorLogLock);
+        return emulatorLog.size();
+    };
+    const auto kitBefore = project->readRecord (VirtualProject::kit, 0);
+    const auto setupBefore = project->readRecord (VirtualProject::soundSetup, 2);
+
+    // A read of a thirteenth track's sound: refused, and the program says so.
+    auto future = link.worker.read<Vantu::soundStorageContainer_t> ({}, 12);
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return programLog.contains ("Read NAK response! Failure on type=4"); }, 5s));
+    EXPECT_EQ (emulatorWarnings(), 1u);
+
+    // A sound setup cut short and a kit name of the wrong length reach the device as they are.
+    const std::vector<std::uint8_t> shortSetup { 0, 2, 0, 0, 0, 0, 'X' };
+    EXPECT_TRUE (Vantu::sendRecordWrite (&link.worker, VirtualProject::soundSetup, 2, shortSetup));
+    EXPECT_TRUE (Vantu::sendRecordWrite (&link.worker, VirtualProject::kitName, 0, { 'A', 'B' }));
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return emulatorWarnings() == 3; }, 5s));
+    EXPECT_EQ (project->readRecord (VirtualProject::kit, 0), kitBefore);
+    EXPECT_EQ (project->readRecord (VirtualProject::soundSetup, 2), setupBefore);
+
+    fhemu::setLogSink ({});
 }
