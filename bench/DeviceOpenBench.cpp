@@ -107,6 +107,7 @@ void BM_DeviceOpenFillsTheModel (benchmark::State& state)
     state.counters["reads"] = benchmark::Counter (36.0, benchmark::Counter::kIsIterationInvariantRate);
 
     pool.shutdown (5000);
+    link.worker.stopThread (5000);   // before the device interface leaves its listeners
     device.stopDataObjectThreads();
 }
 BENCHMARK (BM_DeviceOpenFillsTheModel)->Unit (benchmark::kMillisecond)->UseRealTime();

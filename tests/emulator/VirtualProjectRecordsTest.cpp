@@ -130,7 +130,7 @@ TEST_F (VirtualProjectRecords, EverySoundAndSetupAgreesWithTheKit)
         EXPECT_EQ (setup->trackIndex, t);
         EXPECT_EQ (name16 (setup->name), kit.sounds[t].setup.name);
         EXPECT_EQ (setup->machineType, kit.sounds[t].setup.machineType);
-        EXPECT_EQ (setup->tags, kit.sounds[t].setup.tags);
+        EXPECT_EQ (std::uint32_t (setup->tags), kit.sounds[t].setup.tags);   // a packed field, copied
         EXPECT_TRUE (params::machineAllowedOnTrack (setup->machineType, t)) << t;
     }
 }

@@ -182,6 +182,8 @@ protected:
     {
         host.unwatch();
         pool.shutdown (5000);
+        // The worker's listeners change only while it delivers nothing.
+        link.worker.stopThread (5000);
         device.stopDataObjectThreads();
     }
 
