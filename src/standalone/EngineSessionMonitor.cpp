@@ -209,11 +209,12 @@ private:
             return;
         }
 
+        // The follower records the values it starts from before the summary is
+        // read, so a change arriving meanwhile is printed rather than lost.
         summarisedOpens = opens;
-        follower.reset();
+        follower = std::make_unique<ModelChangeFollower> (host.getDevice(), &host, [] (const juce::String& line) { printLine (line); });
         printLine (formatDeviceSummary (takeDeviceModelSnapshot (host.getDevice())).trimEnd());
         printLine ("Following changes (Ctrl+C stops)");
-        follower = std::make_unique<ModelChangeFollower> (host.getDevice(), &host, [] (const juce::String& line) { printLine (line); });
     }
 
     void reportAudio (double now)
