@@ -2,16 +2,13 @@
 // (36 reads: kit, sounds, sound setups, settings, pool and library listings,
 // pattern settings) to the whole model filled, against the engine emulator's
 // virtual device answering at once over loopback TCP.
-#include "engine/EngineLimits.h"
-#include "engine/FhAsyncDataWorker.h"
-#include "engine/IpcConnectionAsyncData.h"
-#include "engine/IpcSocket.h"
 #include "model/VantuInterface.h"
 #include "model/tables/ParameterTable.h"
 #include "processor/DeviceOpenSequence.h"
 #include "processor/ProcessorJobPool.h"
 
 #include "EmulatorSession.h"
+#include "../tests/engine/DeviceLink.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,56 +17,15 @@
 
 namespace
 {
-class SocketTransport : public IpcAsyncOutputStream::AsyncInterface
+using enginetest::DeviceLink;
+
+// The virtual device says it is ready as soon as the connection stands.
+bool engineReady (DeviceLink& link)
 {
-public:
-    explicit SocketTransport (IpcSocket& s) : socket (s) {}
-    bool sendAsyncData (const std::uint8_t* data, unsigned length) override
-    {
-        return socket.write (data, static_cast<int> (length));
-    }
-    std::uint32_t connectionGeneration() const override { return socket.getConnectionGeneration(); }
-
-private:
-    IpcSocket& socket;
-};
-
-// The worker on a device's data port, started before the socket connects.
-struct DeviceLink : public IpcConnectionAsyncData::Client
-{
-    DeviceLink() : connection (std::make_unique<IpcSocket>()), transport (connection.getSocket()), worker (&transport)
-    {
-        connection.setClient (this);
-    }
-    ~DeviceLink() override
-    {
-        connection.stop();
-        worker.stopThread (5000);
-        worker.getIoProcessor().stopThread (5000);
-    }
-
-    bool connect (int port)
-    {
-        worker.getIoProcessor().startThread();
-        worker.startThread();
-        if (! connection.getSocket().connect (EngineLimits::engineHost, port))
-            return false;
-        connection.notifyConnectionResult (connection.getConnectResult());
-        connection.startThread();
-        for (int i = 0; i < 500 && ! worker.isEngineReady(); ++i)
-            std::this_thread::sleep_for (std::chrono::milliseconds (10));
-        return worker.isEngineReady();
-    }
-
-    void asyncDataReceived (IpcConnectionAsyncData*, const std::vector<std::uint8_t>& payload) override
-    {
-        worker.getIoProcessor().handleReceivedData (payload.data(), static_cast<int> (payload.size()));
-    }
-
-    IpcConnectionAsyncData connection;
-    SocketTransport transport;
-    FhAsyncDataWorker worker;
-};
+    for (int i = 0; i < 500 && ! link.worker.isEngineReady(); ++i)
+        std::this_thread::sleep_for (std::chrono::milliseconds (10));
+    return link.worker.isEngineReady();
+}
 
 void BM_DeviceOpenFillsTheModel (benchmark::State& state)
 {
@@ -85,7 +41,7 @@ void BM_DeviceOpenFillsTheModel (benchmark::State& state)
     auto* open = session.start() ? session.open (uid) : nullptr;
 
     DeviceLink link;
-    if (open == nullptr || ! link.connect (open->dataServer.getPort()))
+    if (open == nullptr || ! link.connect (open->dataServer.getPort()) || ! engineReady (link))
     {
         state.SkipWithError ("the emulator's device could not be opened");
         return;

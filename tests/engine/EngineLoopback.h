@@ -2,6 +2,8 @@
 
 // Test wiring of the program's asynchronous-data classes to the engine
 // emulator over loopback TCP.
+#include "DeviceLink.h"
+
 #include "engine/AsyncIoProcessor.h"
 #include "engine/IpcConnectionAsyncData.h"
 #include "engine/IpcSocket.h"
@@ -23,22 +25,6 @@ using namespace std::chrono_literals;
 
 // Polls a condition until it holds or the (generous) time-out passes.
 bool waitUntil (const std::function<bool()>& condition, std::chrono::milliseconds timeout = 5000ms);
-
-// Writes the processor's frames on the connection's socket, as the remote
-// device client does.
-class SocketTransport : public IpcAsyncOutputStream::AsyncInterface
-{
-public:
-    explicit SocketTransport (IpcSocket& s) : socket (s) {}
-    bool sendAsyncData (const std::uint8_t* data, unsigned length) override
-    {
-        return socket.write (data, static_cast<int> (length));
-    }
-    std::uint32_t connectionGeneration() const override { return socket.getConnectionGeneration(); }
-
-private:
-    IpcSocket& socket;
-};
 
 // Counts what a connection reports to its listeners.
 class RecordingConnectionListener : public IpcConnection::ConnectionListener

@@ -33,52 +33,6 @@ namespace
 constexpr std::uint64_t kUid = 0x5e55101;
 constexpr int filterFrequencyObject = 60, ampVolumeObject = 90;
 
-// The worker connected to a data port, as the remote device client connects it.
-class DeviceLink
-{
-public:
-    DeviceLink() : connection (std::make_unique<IpcSocket>()), transport (connection.getSocket()), worker (&transport)
-    {
-        connection.setClient (&forwarder);
-    }
-
-    ~DeviceLink()
-    {
-        connection.stop();
-        worker.stopThread (5000);
-        worker.getIoProcessor().stopThread (5000);
-    }
-
-    // The worker runs before the socket connects, as in the program: the engine
-    // says it is ready as soon as the connection stands.
-    bool connect (int port)
-    {
-        worker.getIoProcessor().startThread();
-        worker.startThread();
-        if (! connection.getSocket().connect (EngineLimits::engineHost, port))
-            return false;
-        connection.notifyConnectionResult (connection.getConnectResult());
-        connection.startThread();
-        return true;
-    }
-
-    IpcConnectionAsyncData connection;
-    SocketTransport transport;
-    FhAsyncDataWorker worker;
-
-private:
-    struct Forwarder : public IpcConnectionAsyncData::Client
-    {
-        explicit Forwarder (FhAsyncDataWorker& w) : worker (w) {}
-        void asyncDataReceived (IpcConnectionAsyncData*, const std::vector<std::uint8_t>& payload) override
-        {
-            worker.getIoProcessor().handleReceivedData (payload.data(), static_cast<int> (payload.size()));
-        }
-        FhAsyncDataWorker& worker;
-    };
-    Forwarder forwarder { worker };
-};
-
 // A host's view of the parameters: the last value each was set to, by identifier.
 class HostView : public juce::AudioProcessorParameter::Listener
 {

@@ -14,29 +14,12 @@ namespace enginetest
 class WorkerLoopback
 {
 public:
-    WorkerLoopback()
-        : server (0), connection (std::make_unique<IpcSocket>()), transport (connection.getSocket()), worker (&transport)
-    {
-        connection.setClient (&forwarder);
-    }
+    WorkerLoopback() : server (0) {}
 
-    ~WorkerLoopback()
-    {
-        connection.stop();
-        worker.stopThread (5000);
-        worker.getIoProcessor().stopThread (5000);
-    }
-
-    // Connects and starts the I/O and worker threads.
+    // Starts the worker and connects it; true once the emulator has accepted.
     bool start()
     {
-        if (! server.isListening() || ! connection.getSocket().connect (EngineLimits::engineHost, server.port()))
-            return false;
-        connection.notifyConnectionResult (connection.getConnectResult());
-        connection.startThread();
-        worker.getIoProcessor().startThread();
-        worker.startThread();
-        return server.waitForConnection (5000ms);
+        return server.isListening() && link.connect (server.port()) && server.waitForConnection (5000ms);
     }
 
     // The reads (0x20) the emulator has received so far.
@@ -51,21 +34,9 @@ public:
 
     fhemu::AsyncDataServer server;
     fhemu::EmulatorReadResponder responder { server };
-    IpcConnectionAsyncData connection;
-    SocketTransport transport;
-    FhAsyncDataWorker worker;
-
-private:
-    struct Forwarder : public IpcConnectionAsyncData::Client
-    {
-        explicit Forwarder (FhAsyncDataWorker& w) : worker (w) {}
-        void asyncDataReceived (IpcConnectionAsyncData*, const std::vector<std::uint8_t>& payload) override
-        {
-            worker.getIoProcessor().handleReceivedData (payload.data(), static_cast<int> (payload.size()));
-        }
-        FhAsyncDataWorker& worker;
-    };
-    Forwarder forwarder { worker };
+    DeviceLink link;
+    IpcConnectionAsyncData& connection = link.connection;
+    FhAsyncDataWorker& worker = link.worker;
 };
 
 // Waits for a future with a generous limit; false when it did not become ready.
