@@ -1,5 +1,7 @@
 #include "GallerySection.h"
 
+#include "ui/lookandfeel/CorvanelFonts.h"
+
 #include <algorithm>
 
 namespace gallery
@@ -52,5 +54,35 @@ void Strip::resized()
         component->setBounds (x, 0, w, getHeight());
         x += w + gap;
     }
+}
+
+namespace
+{
+constexpr int captionHeight = 13;
+}
+
+Captioned::Captioned (juce::String text, std::unique_ptr<juce::Component> c, std::function<void()> after)
+    : caption (std::move (text)), content (std::move (c)), afterLayout (std::move (after))
+{
+    addAndMakeVisible (*content);
+}
+
+void Captioned::resized()
+{
+    content->setBounds (getLocalBounds().withTrimmedTop (captionHeight));
+    if (afterLayout)
+        afterLayout();
+}
+
+void Captioned::paint (juce::Graphics& g)
+{
+    g.setColour (juce::Colour (0xFFB4B4B4));
+    g.setFont (CorvanelFonts::atPoints (CorvanelFonts::text55, 9.0f));
+    g.drawText (caption, 2, 0, getWidth() - 4, captionHeight, juce::Justification::centredLeft, true);
+}
+
+std::unique_ptr<juce::Component> captioned (juce::String text, std::unique_ptr<juce::Component> content)
+{
+    return std::make_unique<Captioned> (std::move (text), std::move (content));
 }
 } // namespace gallery

@@ -36,6 +36,23 @@ struct GallerySection
     };
 };
 
+// A component with a small caption above it. afterLayout, when given, runs after
+// every layout (graphs fit their shape to their size only then).
+class Captioned : public juce::Component
+{
+public:
+    Captioned (juce::String text, std::unique_ptr<juce::Component> content, std::function<void()> afterLayout = {});
+    void resized() override;
+    void paint (juce::Graphics& g) override;
+
+private:
+    juce::String caption;
+    std::unique_ptr<juce::Component> content;
+    std::function<void()> afterLayout;
+};
+
+std::unique_ptr<juce::Component> captioned (juce::String text, std::unique_ptr<juce::Component> content);
+
 // Every registered section, sorted by order.
 std::vector<GallerySection> registeredSections();
 

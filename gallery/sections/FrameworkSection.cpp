@@ -11,36 +11,6 @@ namespace gallery
 {
 namespace
 {
-constexpr int captionHeight = 13;
-
-// A component with a small caption above it.
-class Captioned : public juce::Component
-{
-public:
-    Captioned (juce::String text, std::unique_ptr<juce::Component> c) : caption (std::move (text)), content (std::move (c))
-    {
-        addAndMakeVisible (*content);
-    }
-
-    void resized() override { content->setBounds (getLocalBounds().withTrimmedTop (captionHeight)); }
-
-    void paint (juce::Graphics& g) override
-    {
-        g.setColour (juce::Colour (0xFFB4B4B4));
-        g.setFont (CorvanelFonts::atPoints (CorvanelFonts::text55, 9.0f));
-        g.drawText (caption, 2, 0, getWidth() - 4, captionHeight, juce::Justification::centredLeft, true);
-    }
-
-private:
-    juce::String caption;
-    std::unique_ptr<juce::Component> content;
-};
-
-std::unique_ptr<juce::Component> captioned (juce::String text, std::unique_ptr<juce::Component> c)
-{
-    return std::make_unique<Captioned> (std::move (text), std::move (c));
-}
-
 // Level meters fed once with a fixed peak (the hold line sits at the peak).
 template <typename Meter>
 class FedMeter : public juce::Component

@@ -15,45 +15,14 @@ namespace gallery
 {
 namespace
 {
-constexpr int captionHeight = 13;
-
-// One graph with a caption above it; the state is applied after every
-// layout, since several graphs fit their shape to their size only then.
-template <typename Graph>
-class Captioned : public juce::Component
-{
-public:
-    Captioned (juce::String captionText, int hue, std::function<void (Graph&)> applyState)
-        : caption (std::move (captionText)), apply (std::move (applyState))
-    {
-        graph.setHue (hue);
-        addAndMakeVisible (graph);
-    }
-
-    void resized() override
-    {
-        graph.setBounds (getLocalBounds().withTrimmedTop (captionHeight));
-        apply (graph);
-    }
-
-    void paint (juce::Graphics& g) override
-    {
-        g.setColour (juce::Colour (0xFFB4B4B4));
-        g.setFont (CorvanelFonts::atPoints (CorvanelFonts::text55, 9.0f));
-        g.drawText (caption, 2, 0, getWidth() - 4, captionHeight, juce::Justification::centredLeft, true);
-    }
-
-    Graph graph;
-
-private:
-    juce::String caption;
-    std::function<void (Graph&)> apply;
-};
-
+// One graph of the given hue with a caption; the state is applied after every layout.
 template <typename Graph>
 std::unique_ptr<juce::Component> captioned (juce::String caption, int hue, std::function<void (Graph&)> apply)
 {
-    return std::make_unique<Captioned<Graph>> (std::move (caption), hue, std::move (apply));
+    auto graph = std::make_unique<Graph>();
+    graph->setHue (hue);
+    auto& shown = *graph;
+    return std::make_unique<Captioned> (std::move (caption), std::move (graph), [&shown, apply] { apply (shown); });
 }
 
 std::unique_ptr<juce::Component> stripOf (std::vector<std::unique_ptr<juce::Component>> items, int width = 0)
