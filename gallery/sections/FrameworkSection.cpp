@@ -138,31 +138,78 @@ public:
     }
 };
 
-// An open pop-up menu, a tooltip and a call-out box, drawn in
-// place (the real ones are windows of their own, which a picture of the
-// gallery does not show).
+// An open pop-up menu, an open combo box pop-up, a tooltip and a call-out box,
+// drawn in place (the real ones are windows of their own, which a picture of
+// the gallery does not show).
+// Draws a pop-up menu's items as the open menu window shows them, one of them
+// under the mouse.
+void drawMenuInPlace (juce::Graphics& g, juce::LookAndFeel& lf, const juce::PopupMenu& menu, int width, int height,
+                      int highlightedItem)
+{
+    lf.drawPopupMenuBackground (g, width, height);
+    int y = 1, index = 0;
+    for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
+    {
+        const auto& item = it.getItem();
+        const int h = item.isSeparator ? 4 : 18;
+        lf.drawPopupMenuItem (g, { 1, y, width - 2, h }, item.isSeparator, item.isEnabled,
+                              ! item.isSeparator && index == highlightedItem, item.isTicked, item.subMenu != nullptr,
+                              item.text, item.shortcutKeyDescription, nullptr, nullptr);
+        y += h;
+        ++index;
+    }
+}
+
 class MenuPicture : public juce::Component
 {
 public:
+    MenuPicture()
+    {
+        menu.addItem (1, "Bus 1-2", true, true);
+        menu.addItem (2, "Bus 3-4");
+        menu.addSeparator();
+        menu.addItem (3, "Disabled", false);
+        juce::PopupMenu more;
+        more.addItem (4, "Bus 5-6");
+        menu.addSubMenu ("More", more);
+    }
+
+    void paint (juce::Graphics& g) override { drawMenuInPlace (g, getLookAndFeel(), menu, getWidth(), getHeight(), 1); }
+
+private:
+    juce::PopupMenu menu;
+};
+
+// A custom combo box with its pop-up open below it: the menu the box itself
+// builds (the chosen item ticked).
+class ComboPopupPicture : public juce::Component
+{
+public:
+    ComboPopupPicture()
+    {
+        auto* items = box.getRootMenu();
+        items->addItem (1, "Main L/R");
+        items->addItem (2, "Bus 1-2");
+        items->addItem (3, "Bus 3-4");
+        items->addItem (4, "Bus 5-6", false);
+        box.setSelectedId (2, juce::dontSendNotification);
+        box.setHue (3);
+        addAndMakeVisible (box);
+    }
+
+    void resized() override { box.setBounds (0, 0, getWidth(), 20); }
+
     void paint (juce::Graphics& g) override
     {
-        auto& lf = getLookAndFeel();
-        lf.drawPopupMenuBackground (g, getWidth(), getHeight());
-        struct Item { const char* text; bool separator, active, highlighted, ticked, sub; };
-        const Item items[] = { { "Bus 1-2", false, true, false, true, false },
-                               { "Bus 3-4", false, true, true, false, false },
-                               { "", true, false, false, false, false },
-                               { "Disabled", false, false, false, false, false },
-                               { "More", false, true, false, false, true } };
-        int y = 1;
-        for (auto& item : items)
-        {
-            const int h = item.separator ? 4 : 18;
-            lf.drawPopupMenuItem (g, { 1, y, getWidth() - 2, h }, item.separator, item.active, item.highlighted, item.ticked,
-                                  item.sub, item.text, {}, nullptr, nullptr);
-            y += h;
-        }
+        const auto menu = box.createMenuToShow();
+        g.saveState();
+        g.setOrigin (0, 21);
+        drawMenuInPlace (g, getLookAndFeel(), menu, getWidth(), getHeight() - 21, 2);
+        g.restoreState();
     }
+
+private:
+    juce::CustomComboBox box { "combo" };
 };
 
 class TooltipPicture : public juce::Component
@@ -209,6 +256,7 @@ public:
     PopupsRow()
     {
         add (captioned ("open pop-up menu", std::make_unique<MenuPicture>()), 140);
+        add (captioned ("open combo box pop-up", std::make_unique<ComboPopupPicture>()), 140);
         add (captioned ("tooltip", std::make_unique<TooltipPicture>()), 260);
         add (captioned ("call-out box", std::make_unique<CallOutPicture>()), 200);
     }
