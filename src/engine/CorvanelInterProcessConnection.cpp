@@ -1,6 +1,12 @@
 #include "engine/CorvanelInterProcessConnection.h"
 
 #include "engine/EngineMessages.h"
+#include "foundation/Logger.h"
+
+namespace
+{
+constexpr int readerWatchIntervalMs = 200;
+}
 
 CorvanelInterProcessConnection::CorvanelInterProcessConnection()
     : juce::InterprocessConnection (false, kMessageChannelMagic)
@@ -9,6 +15,7 @@ CorvanelInterProcessConnection::CorvanelInterProcessConnection()
 
 CorvanelInterProcessConnection::~CorvanelInterProcessConnection()
 {
+    readerWatch.stopTimer();
     juce::InterprocessConnection::disconnect();
 }
 
@@ -44,14 +51,38 @@ void CorvanelInterProcessConnection::closeFromReaderThread()
         socket->close();
 }
 
+void CorvanelInterProcessConnection::checkReader()
+{
+    if (! open.load() || isConnected())
+    {
+        readerEndedTicks = 0;
+        return;
+    }
+
+    // A reader that meets a lost socket reports it itself a moment later: only a
+    // reader that stays ended unreported over two ticks has met a bad frame.
+    if (++readerEndedTicks < 2)
+        return;
+
+    FH_LOG (spdlog::level::err,
+            "Message channel: the engine sent data that is not a frame of this channel; closing the connection");
+    readerWatch.stopTimer();
+    // The reader has ended, so the framework's disconnect doesn't wait on it; it reports the loss.
+    juce::InterprocessConnection::disconnect();
+}
+
 void CorvanelInterProcessConnection::connectionMade()
 {
+    open = true;
+    readerWatch.startTimer (readerWatchIntervalMs);
     if (auto* c = client.load())
         c->connectionMade();
 }
 
 void CorvanelInterProcessConnection::connectionLost()
 {
+    open = false;
+    readerWatch.stopTimer();
     if (auto* c = client.load())
         c->connectionLost();
 }

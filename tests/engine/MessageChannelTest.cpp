@@ -124,6 +124,34 @@ TEST_F (MessageChannelTest, ReconnectsEverySecondAfterTheEngineGoesAway)
     restarted.stop();
 }
 
+TEST_F (MessageChannelTest, DataThatIsNotAFrameOfTheChannelIsALostConnection)
+{
+    struct Case
+    {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+    };
+    const Case cases[] = {
+        { "wrong magic number", bytes ({ 0x11, 0x22, 0x33, 0x44, 4, 0, 0, 0, 1, 0, 0, 0 }) },
+        { "magic number of the data channel", bytes ({ 0x79, 0xa3, 0x71, 0x36, 0, 0, 0, 0 }) },
+    };
+
+    connectAndWaitReady();
+    int connections = 1;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        fhtest::ScopedLogCapture log;
+        engine.messageChannel().sendRawToAll (c.bytes);
+
+        // The client hears of the loss, says why, and is connected again within its retry time.
+        ASSERT_TRUE (fhtest::pumpUntil ([&] { return listener.count ("disconnected") == connections; }, 5s));
+        EXPECT_TRUE (log.contains ("not a frame of this channel"));
+        ++connections;
+        ASSERT_TRUE (fhtest::pumpUntil ([&] { return listener.count ("protocol ok") == connections; }, 5s));
+    }
+}
+
 TEST_F (MessageChannelTest, RequestsTheDeviceListAndDecodesItsEntries)
 {
     connectAndWaitReady();
