@@ -221,7 +221,7 @@ TEST_F (DataObjectWire, SetupRecordBeforeAnyDeviceRecordCarriesZeroTransposableA
     ASSERT_TRUE (waitUntil ([&] { return writes (5).size() == 1; }));
     ASSERT_TRUE (sound->setValueFromGui (juce::Identifier ("Sound_PlayMode"), 3));
     ASSERT_TRUE (waitUntil ([&] { return writes (6).size() == 1; }));
-    const auto& p = writes (6)[0].payload;
+    const auto p = writes (6)[0].payload;   // a copy: writes() returns a temporary
     EXPECT_EQ (p[24], 0x02);
     EXPECT_EQ (p[26], 0);
     EXPECT_EQ (p[29], 3);
