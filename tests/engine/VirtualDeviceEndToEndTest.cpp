@@ -3,6 +3,7 @@
 // worker connected to its data port, the device interface reading the whole
 // device, then changes flowing both ways.
 #include "EngineLoopback.h"
+#include "model/TestProcessor.h"
 
 #include "engine/EngineLimits.h"
 #include "engine/FhAsyncDataWorker.h"
@@ -79,27 +80,6 @@ private:
     mutable std::mutex lock;
     std::vector<MachineParameter*> watched;
     std::map<juce::String, float> values;
-};
-
-class HostProcessor : public juce::AudioProcessor
-{
-public:
-    const juce::String getName() const override { return "Host"; }
-    void prepareToPlay (double, int) override {}
-    void releaseResources() override {}
-    void processBlock (juce::AudioBuffer<float>&, juce::MidiBuffer&) override {}
-    double getTailLengthSeconds() const override { return 0.0; }
-    bool acceptsMidi() const override { return false; }
-    bool producesMidi() const override { return false; }
-    bool hasEditor() const override { return false; }
-    juce::AudioProcessorEditor* createEditor() override { return nullptr; }
-    int getNumPrograms() override { return 1; }
-    int getCurrentProgram() override { return 0; }
-    void setCurrentProgram (int) override {}
-    const juce::String getProgramName (int) override { return {}; }
-    void changeProgramName (int, const juce::String&) override {}
-    void getStateInformation (juce::MemoryBlock&) override {}
-    void setStateInformation (const void*, int) override {}
 };
 
 class VirtualDeviceEndToEnd : public fhtest::AppTest
@@ -191,7 +171,7 @@ protected:
     DeviceLink link;
     ProcessorJobPool pool;
     Vantu::VantuInterface device { link.worker, pool };
-    HostProcessor processor;
+    TestProcessor processor;   // owns the host parameters
     HostView host;
 };
 
