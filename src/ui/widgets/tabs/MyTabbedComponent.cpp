@@ -107,30 +107,31 @@ void MyTabbedComponent::setIndent (int indent)
     repaint();
 }
 
+juce::Rectangle<int> MyTabbedComponent::takeTabStrip (juce::Rectangle<int>& area, juce::BorderSize<int>& outline) const
+{
+    switch (tabs->getOrientation())
+    {
+        case MyTabbedButtonBar::TabsAtTop:    outline.setTop (0);    return area.removeFromTop (juce::jmin (tabDepth, area.getHeight()));
+        case MyTabbedButtonBar::TabsAtBottom: outline.setBottom (0); return area.removeFromBottom (juce::jmin (tabDepth, area.getHeight()));
+        case MyTabbedButtonBar::TabsAtLeft:   outline.setLeft (0);   return area.removeFromLeft (juce::jmin (tabDepth, area.getWidth()));
+        case MyTabbedButtonBar::TabsAtRight:  outline.setRight (0);  return area.removeFromRight (juce::jmin (tabDepth, area.getWidth()));
+    }
+    return {};
+}
+
 juce::Rectangle<int> MyTabbedComponent::getContentArea() const
 {
     auto content = getLocalBounds();
     juce::BorderSize<int> outline (outlineThickness);
-    switch (tabs->getOrientation())
-    {
-        case MyTabbedButtonBar::TabsAtTop:    content.removeFromTop (juce::jmin (tabDepth, content.getHeight())); outline.setTop (0); break;
-        case MyTabbedButtonBar::TabsAtBottom: content.removeFromBottom (juce::jmin (tabDepth, content.getHeight())); outline.setBottom (0); break;
-        case MyTabbedButtonBar::TabsAtLeft:   content.removeFromLeft (juce::jmin (tabDepth, content.getWidth())); outline.setLeft (0); break;
-        case MyTabbedButtonBar::TabsAtRight:  content.removeFromRight (juce::jmin (tabDepth, content.getWidth())); outline.setRight (0); break;
-    }
+    takeTabStrip (content, outline);
     return outline.subtractedFrom (content).reduced (edgeIndent);
 }
 
 void MyTabbedComponent::resized()
 {
     auto bounds = getLocalBounds();
-    switch (tabs->getOrientation())
-    {
-        case MyTabbedButtonBar::TabsAtTop:    tabs->setBounds (bounds.removeFromTop (juce::jmin (tabDepth, bounds.getHeight()))); break;
-        case MyTabbedButtonBar::TabsAtBottom: tabs->setBounds (bounds.removeFromBottom (juce::jmin (tabDepth, bounds.getHeight()))); break;
-        case MyTabbedButtonBar::TabsAtLeft:   tabs->setBounds (bounds.removeFromLeft (juce::jmin (tabDepth, bounds.getWidth()))); break;
-        case MyTabbedButtonBar::TabsAtRight:  tabs->setBounds (bounds.removeFromRight (juce::jmin (tabDepth, bounds.getWidth()))); break;
-    }
+    juce::BorderSize<int> outline;
+    tabs->setBounds (takeTabStrip (bounds, outline));
 
     const auto content = getContentArea();
     for (auto& c : contentComponents)
@@ -144,13 +145,7 @@ void MyTabbedComponent::paint (juce::Graphics& g)
 
     auto content = getLocalBounds();
     juce::BorderSize<int> outline (outlineThickness);
-    switch (tabs->getOrientation())
-    {
-        case MyTabbedButtonBar::TabsAtTop:    content.removeFromTop (juce::jmin (tabDepth, content.getHeight())); outline.setTop (0); break;
-        case MyTabbedButtonBar::TabsAtBottom: content.removeFromBottom (juce::jmin (tabDepth, content.getHeight())); outline.setBottom (0); break;
-        case MyTabbedButtonBar::TabsAtLeft:   content.removeFromLeft (juce::jmin (tabDepth, content.getWidth())); outline.setLeft (0); break;
-        case MyTabbedButtonBar::TabsAtRight:  content.removeFromRight (juce::jmin (tabDepth, content.getWidth())); outline.setRight (0); break;
-    }
+    takeTabStrip (content, outline);
     g.setColour (tabs->getTabBackgroundColour (tabs->getCurrentTabIndex()));
     g.fillRect (content);
 

@@ -40,6 +40,10 @@ public:
     static inline const juce::Identifier deleteByTabCompProperty { "deleteByTabComp_" };
 
 private:
+    // Takes the tab bar's strip off the given side of area and returns it; the
+    // outline loses its edge on that side.
+    juce::Rectangle<int> takeTabStrip (juce::Rectangle<int>& area, juce::BorderSize<int>& outline) const;
+
     class ButtonBar;
     void changeCallback (int newIndex, const juce::String& newName);
 
