@@ -1,5 +1,7 @@
 #include "EmulatorFramedServer.h"
 
+#include <sys/socket.h>
+
 #include <cstring>
 
 namespace fhemu
@@ -56,6 +58,7 @@ EmulatorFramedServer::Connection::~Connection()
         else
             reader.join();
     }
+    release();
 }
 
 bool EmulatorFramedServer::Connection::sendRaw (const void* data, std::size_t size)
@@ -78,8 +81,17 @@ bool EmulatorFramedServer::Connection::sendFrame (const void* data, std::size_t 
 
 void EmulatorFramedServer::Connection::close()
 {
+    // Only shut the socket down here: a send or the reader may be using the
+    // descriptor on another thread, and closing it under them could hand the
+    // number to a new socket. The reader (or the destructor) releases it.
     if (open.exchange (false))
-        socket->close();
+        ::shutdown (socket->getRawSocketHandle(), SHUT_RDWR);
+}
+
+void EmulatorFramedServer::Connection::release()
+{
+    std::lock_guard lock (sendMutex);
+    socket->close();
 }
 
 EmulatorFramedServer::EmulatorFramedServer (std::uint32_t m) : magic (m) {}
@@ -181,6 +193,7 @@ void EmulatorFramedServer::readLoop (ConnectionPtr connection)
     }
 
     connection->close();
+    connection->release();
     if (connectionHandler)
         connectionHandler (connection, false);
 }

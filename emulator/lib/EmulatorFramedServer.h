@@ -29,11 +29,14 @@ public:
         bool sendFrame (const std::vector<std::uint8_t>& payload) { return sendFrame (payload.data(), payload.size()); }
         // Raw bytes, for sending malformed frames.
         bool sendRaw (const void* data, std::size_t size);
+        // Any thread: ends the connection (the peer sees it closed).
         void close();
         bool isOpen() const { return open.load(); }
 
     private:
         friend class EmulatorFramedServer;
+        // Closes the descriptor once nothing can use it any more (reader thread or destructor).
+        void release();
         std::unique_ptr<juce::StreamingSocket> socket;
         const std::uint32_t magic;
         std::mutex sendMutex;

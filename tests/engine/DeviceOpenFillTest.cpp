@@ -66,6 +66,7 @@ protected:
     void TearDown() override
     {
         pool.shutdown (5000);
+        loop.worker.stopThread (5000);   // it calls the device interface without a lock
         device.stopDataObjectThreads();
     }
 

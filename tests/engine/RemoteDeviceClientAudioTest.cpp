@@ -88,10 +88,13 @@ TEST_F (RemoteDeviceClientAudioTest, OutputGainScalesTheDeviceChannelsInTheBlock
 
 TEST_F (RemoteDeviceClientAudioTest, TimeOutIsLoggedWhenTheEngineStopsPosting)
 {
-    auto& stream = openAndStream();
+    // The capture replaces the program logger, so it must stand before the audio thread starts using it.
     fhtest::ScopedLogCapture log;
+    auto& stream = openAndStream();
+    const auto timeOuts = [&] { return log.count ("Timed out waiting for input from the server"); };
+    const int before = timeOuts();
     stream.setPaused (true);
-    EXPECT_TRUE (fhtest::pumpUntil ([&] { return log.count ("Timed out waiting for input from the server") >= 2; }, 10s));
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return timeOuts() >= before + 2; }, 10s));
     EXPECT_TRUE (client->isDeviceOpen());
     const int blocks = listener.blocks;
     stream.setPaused (false);

@@ -27,7 +27,12 @@ protected:
         ASSERT_TRUE (waitUntil ([&] { return loop.worker.isEngineReady(); }));
     }
 
-    void TearDown() override { pool.shutdown (5000); }
+    // The worker calls its listeners without a lock: it stops before the device interface leaves them.
+    void TearDown() override
+    {
+        pool.shutdown (5000);
+        loop.worker.stopThread (5000);
+    }
 
     bool readSeen (int type, int index)
     {
