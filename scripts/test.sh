@@ -14,7 +14,7 @@ cmake -S . -B "$build_dir" -G Ninja -DFH_SANITIZE="$sanitize"
 cmake --build "$build_dir" -j "$jobs"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
-export TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1}
+export TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan.supp}
 
 # GUI tests need a display: one virtual X server for the whole run.
 xvfb-run -a -s "-screen 0 1920x1200x24" \

@@ -157,6 +157,7 @@ TEST_F (VantuInterfaceAgainstEmulator, SoundSetupGoesToTheTrackTheRecordNamesAnd
         juce::String name;
         return t6->getStringValue (juce::Identifier ("Sound_Name"), name) && name == "HAT";
     }));
+    ASSERT_TRUE (waitUntil ([&] { return pool.getNumJobs() == 0; }));   // the name is not the record's last field
     int v = -1;
     ASSERT_TRUE (t6->getValue (juce::Identifier ("Sound_MachineType"), v));
     EXPECT_EQ (v, 0);
