@@ -60,15 +60,6 @@ bool Fx::sendParameterChange (const juce::Identifier& id, int value)
 
 bool Fx::transmitParameter (const juce::Identifier& id)
 {
-    const auto* info = getParameterInfos().find (id);
-    if (info == nullptr || info->tableIndex < 0)
-        return false;   // only table parameters are registered here
-    int value = 0;
-    {
-        const std::lock_guard<std::mutex> sl (getMutex());
-        if (! getValues().get (id, value))
-            return false;
-    }
-    return sendParameterChange (id, value);
+    return isTableParameter (id) && sendCurrentValue (id);   // only table parameters are registered here
 }
 } // namespace Vantu

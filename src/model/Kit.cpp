@@ -107,18 +107,7 @@ bool Kit::sendParameterChange (const juce::Identifier& id, int value)
 
 bool Kit::transmitParameter (const juce::Identifier& id)
 {
-    const auto* info = getParameterInfos().find (id);
-    if (info != nullptr && info->tableIndex >= 0)
-    {
-        int value = 0;
-        {
-            const std::lock_guard<std::mutex> sl (getMutex());
-            if (! getValues().get (id, value))
-                return false;
-        }
-        return sendParameterChange (id, value);
-    }
-    return transmitKit();
+    return isTableParameter (id) ? sendCurrentValue (id) : transmitKit();
 }
 
 bool Kit::transmitKit()

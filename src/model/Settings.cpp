@@ -82,16 +82,7 @@ bool Settings::sendParameterChange (const juce::Identifier& id, int value)
 
 bool Settings::transmitParameter (const juce::Identifier& id)
 {
-    if (id.isNull())
-        return false;
-    const auto* info = getParameterInfos().find (id);
-    int value = 0;
-    {
-        const std::lock_guard<std::mutex> sl (getMutex());
-        if (info == nullptr || ! getValues().get (id, value))
-            return false;
-    }
-    return sendParameterChange (id, value);
+    return ! id.isNull() && getParameterInfos().find (id) != nullptr && sendCurrentValue (id);
 }
 
 bool Settings::applyStorage (const projectSettingsData_t& s)

@@ -271,17 +271,8 @@ bool Sound::sendParameterChange (const juce::Identifier& id, int value)
 
 bool Sound::transmitParameter (const juce::Identifier& id)
 {
-    const auto* info = getParameterInfos().find (id);
-    if (info != nullptr && info->tableIndex >= 0)
-    {
-        int value = 0;
-        {
-            const std::lock_guard<std::mutex> sl (getMutex());
-            if (! getValues().get (id, value))
-                return false;
-        }
-        return sendParameterChange (id, value);
-    }
+    if (isTableParameter (id))
+        return sendCurrentValue (id);
 
     FhAsyncSoundSetupData record;
     if (! fillSoundSetup (record))

@@ -4,6 +4,23 @@ namespace Vantu
 {
 VantuDataObject::~VantuDataObject() = default;
 
+bool VantuDataObject::isTableParameter (const juce::Identifier& id) const
+{
+    const auto* info = getParameterInfos().find (id);
+    return info != nullptr && info->tableIndex >= 0;
+}
+
+bool VantuDataObject::sendCurrentValue (const juce::Identifier& id)
+{
+    int value = 0;
+    {
+        const std::lock_guard<std::mutex> sl (getMutex());
+        if (! getValues().get (id, value))
+            return false;
+    }
+    return sendParameterChange (id, value);
+}
+
 void VantuDataObject::addParameter (const juce::Identifier& id, int defaultValue, const std::array<int, 2>& range,
                                     int tableIndex, int slot, int objectId)
 {

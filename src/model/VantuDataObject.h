@@ -42,5 +42,14 @@ public:
     // the section is not empty), then the parameter's name: "T3 Track Level",
     // "Delay Delay Time", "Filter Frequency".
     static juce::String makeDisplayName (const DeviceParameterTableEntry& row, std::optional<int> track);
+
+protected:
+    // Whether the identifier is a row of the device parameter table, which the
+    // device takes as a parameter change of its own.
+    bool isTableParameter (const juce::Identifier& id) const;
+
+    // Sends the identifier's current value as a parameter change (transmit
+    // thread); false when the identifier holds no value or the send fails.
+    bool sendCurrentValue (const juce::Identifier& id);
 };
 } // namespace Vantu
