@@ -106,3 +106,39 @@ TEST (IdentifierLists, MachineListsHoldOnlyTheirMachinesParameters)
     for (int type : { 34, 35, 40, -1, 1000 })
         EXPECT_TRUE (machineIdList (type).empty()) << type;
 }
+
+TEST (IdentifierLists, MachineIdListCopiesPerMachineType)
+{
+    struct Case { int machineType; std::size_t count; const char* first; const char* last; };
+    const Case cases[] = {
+        { 0, 8, "Sound_MCKickTune", "Sound_MCKickLevel" },
+        { 8, 8, "Sound_BdHardLevel", "Sound_BdHardTickLevel" },
+        { 22, 4, "Sound_ChClassicLevel", "Sound_ChClassicNoiseColor" },
+        { 31, 6, "Sound_HhBasicLevel", "Sound_HhBasicOscReset" },
+        { 33, 4, "Sound_ImpulseLevel", "Sound_ImpulsePolarity" },
+        { 36, 8, "Sound_MCToyTune", "Sound_MCToyLevel" },
+        { 39, 8, "Sound_VCOTune", "Sound_VCOOverdrive" },
+        { 34, 0, nullptr, nullptr },
+        { 35, 0, nullptr, nullptr },
+        { 40, 0, nullptr, nullptr },
+        { 51, 0, nullptr, nullptr },
+        { 52, 0, nullptr, nullptr },
+        { -1, 0, nullptr, nullptr },
+    };
+    for (const auto& c : cases)
+    {
+        const auto list = getMachineIdList (c.machineType);
+        ASSERT_EQ (list.size(), c.count) << c.machineType;
+        EXPECT_EQ (list, machineIdList (c.machineType)) << c.machineType;
+        if (c.count > 0)
+        {
+            EXPECT_EQ (list.front().toString(), c.first) << c.machineType;
+            EXPECT_EQ (list.back().toString(), c.last) << c.machineType;
+        }
+    }
+
+    // A copy: what the caller does with it leaves the table alone.
+    auto copy = getMachineIdList (0);
+    copy.clear();
+    EXPECT_EQ (machineIdList (0).size(), 8u);
+}

@@ -102,3 +102,10 @@ inline const IdentifierList& machineIdList (int machineType) noexcept
         ? machineIdLists[static_cast<std::size_t> (machineType)]
         : ModelTables::identifierListStorage.value.empty;
 }
+
+// A copy of the list of a machine type: empty for 34, 35 and any value outside
+// 0..39. Any thread (the lists are complete before the program's entry runs).
+inline IdentifierList getMachineIdList (int machineType)
+{
+    return machineIdList (machineType);
+}
