@@ -1,65 +1,121 @@
 #include "processor/PluginState.h"
 
-PluginState::PluginState() : PluginState (juce::ValueTree (PluginStateIds::root)) {}
-
-PluginState::PluginState (juce::ValueTree tree) : settings (std::move (tree)) {}
-
-std::int64_t PluginState::getInt64Property (const juce::Identifier& id, std::int64_t defaultValue) const
+PluginState::PluginState() : settings (PluginStateIds::root)
 {
-    std::lock_guard lock (mutex);
-    if (! settings.isValid() || ! settings.hasProperty (id))
-        return defaultValue;
-    return static_cast<std::int64_t> (static_cast<juce::int64> (settings.getProperty (id)));
+    PluginState::upgradeAndSetDefaults();
 }
 
-bool PluginState::getBoolProperty (const juce::Identifier& id, bool defaultValue) const
+PluginState::~PluginState() = default;
+
+juce::ValueTree PluginState::findSettingsNode() const
 {
-    std::lock_guard lock (mutex);
-    if (! settings.isValid() || ! settings.hasProperty (id))
-        return defaultValue;
-    return static_cast<bool> (settings.getProperty (id));
+    return settings.getChildWithName (PluginStateIds::root);
 }
 
-juce::String PluginState::getStringProperty (const juce::Identifier& id, const juce::String& defaultValue) const
+juce::ValueTree PluginState::getOrCreateSettingsNode()
 {
-    std::lock_guard lock (mutex);
-    if (! settings.isValid())
-        return defaultValue;
-    return settings.getProperty (id, defaultValue).toString();
-}
-
-void PluginState::setInt64Property (const juce::Identifier& id, std::int64_t value)
-{
+    auto node = findSettingsNode();
+    if (! node.isValid())
     {
-        std::lock_guard lock (mutex);
-        if (settings.isValid())
-            settings.setProperty (id, static_cast<juce::int64> (value), nullptr);
+        node = juce::ValueTree (PluginStateIds::root);
+        settings.appendChild (node, nullptr);
     }
+    return node;
+}
+
+juce::var PluginState::readProperty (const juce::Identifier& id, const juce::var& defaultValue) const
+{
+    const juce::ScopedLock sl (lock);
+    const auto node = findSettingsNode();
+    return node.isValid() ? node.getProperty (id) : defaultValue;
+}
+
+void PluginState::storeProperty (const juce::Identifier& id, const juce::var& value)
+{
+    const juce::ScopedLock sl (lock);
+    getOrCreateSettingsNode().setProperty (id, value, nullptr);
     sendChangeMessage (id.toString());
 }
 
-void PluginState::setBoolProperty (const juce::Identifier& id, bool value)
+void PluginState::setDefault (juce::ValueTree& node, const juce::Identifier& id, const juce::var& value)
 {
-    {
-        std::lock_guard lock (mutex);
-        if (settings.isValid())
-            settings.setProperty (id, value, nullptr);
-    }
+    if (! node.hasProperty (id))
+        node.setProperty (id, value, nullptr);
     sendChangeMessage (id.toString());
+}
+
+bool PluginState::getBoolProperty (const juce::Identifier& id, const bool& defaultValue) const
+{
+    return static_cast<bool> (readProperty (id, defaultValue));
+}
+
+void PluginState::setBoolProperty (const juce::Identifier& id, const bool& value)
+{
+    storeProperty (id, value);
+}
+
+int PluginState::getIntProperty (const juce::Identifier& id, const int& defaultValue) const
+{
+    return static_cast<int> (readProperty (id, defaultValue));
+}
+
+void PluginState::setIntProperty (const juce::Identifier& id, const int& value)
+{
+    storeProperty (id, value);
+}
+
+juce::int64 PluginState::getInt64Property (const juce::Identifier& id, const juce::int64& defaultValue) const
+{
+    return static_cast<juce::int64> (readProperty (id, defaultValue));
+}
+
+void PluginState::setInt64Property (const juce::Identifier& id, const juce::int64& value)
+{
+    storeProperty (id, value);
+}
+
+juce::String PluginState::getSelectedDeviceName (const juce::String& defaultValue) const
+{
+    return readProperty (PluginStateIds::selectedDeviceName, defaultValue).toString();
 }
 
 void PluginState::setSelectedDeviceName (const juce::String& name)
 {
-    {
-        std::lock_guard lock (mutex);
-        if (settings.isValid())
-            settings.setProperty (PluginStateIds::selectedDeviceName, name, nullptr);
-    }
-    sendChangeMessage (PluginStateIds::selectedDeviceName.toString());
+    storeProperty (PluginStateIds::selectedDeviceName, name);
 }
 
-juce::ValueTree PluginState::copyState() const
+juce::String PluginState::getSelectedDeviceNameOrDefault() const
 {
-    std::lock_guard lock (mutex);
-    return settings.createCopy();
+    return getSelectedDeviceName (noDeviceSelected);
+}
+
+bool PluginState::replaceState (const juce::ValueTree& newState)
+{
+    const juce::ScopedLock sl (lock);
+    if (! newState.getChildWithName (PluginStateIds::root).isValid())
+        return false;
+    settings = newState;
+    upgradeAndSetDefaults();
+    stateLoaded();
+    return true;
+}
+
+void PluginState::upgradeAndSetDefaults()
+{
+    auto node = getOrCreateSettingsNode();
+    if (! node.hasProperty (PluginStateIds::autoSelectDeviceEnabled))
+        node.setProperty (PluginStateIds::autoSelectDeviceEnabled, ! node.hasProperty (PluginStateIds::selectedDeviceUid),
+                          nullptr);
+    sendChangeMessage (PluginStateIds::autoSelectDeviceEnabled.toString());
+
+    setDefault (node, PluginStateIds::selectedDeviceUid, 0);
+    setDefault (node, PluginStateIds::selectedDeviceName, noDeviceSelected);
+    setDefault (node, PluginStateIds::uiScale, 100);
+    setDefault (node, PluginStateIds::showKeyboard, false);
+}
+
+void PluginState::writeToStream (juce::OutputStream& stream) const
+{
+    const juce::ScopedLock sl (lock);
+    settings.writeToStream (stream);
 }

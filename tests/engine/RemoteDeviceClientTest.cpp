@@ -15,7 +15,7 @@ TEST_F (RemoteDeviceClientTest, AutoSelectionOpensTheFirstFreeDeviceAndStoresIt)
     ASSERT_TRUE (waitForOpen (kSecondUid));
     settle();
     EXPECT_EQ (state->getInt64Property (PluginStateIds::selectedDeviceUid, 0), static_cast<std::int64_t> (kSecondUid));
-    EXPECT_EQ (state->getStringProperty (PluginStateIds::selectedDeviceName), "Kolvane " + juce::String (kSecondUid));
+    EXPECT_EQ (state->getSelectedDeviceName ({}), "Kolvane " + juce::String (kSecondUid));
     EXPECT_EQ (listener.count ("opened"), 1);
     EXPECT_EQ (engine->numConnectionRequests(), 1);
     EXPECT_TRUE (client->isSelectedDeviceListed());
