@@ -1,70 +1,89 @@
 // Opening a device: from the start of the processor's device-opened sequence
 // (36 reads: kit, sounds, sound setups, settings, pool and library listings,
 // pattern settings) to the whole model filled, against the engine emulator's
-// virtual device answering at once over loopback TCP.
-#include "model/VantuInterface.h"
-#include "model/tables/ParameterTable.h"
-#include "processor/DeviceOpenSequence.h"
-#include "processor/ProcessorJobPool.h"
+// virtual device answering at once over loopback TCP. The processor is the one
+// the plug-in factory builds, connected to the emulated engine as the program
+// connects.
+#include "processor/PluginProcessorFactory.h"
+#include "processor/VantuAudioProcessor.h"
 
 #include "EmulatorSession.h"
-#include "../tests/engine/DeviceLink.h"
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 namespace
 {
-using enginetest::DeviceLink;
-
-// The virtual device says it is ready as soon as the connection stands.
-bool engineReady (DeviceLink& link)
+// Runs the message loop until the condition holds (or 10 s): the engine client
+// follows its device list and plug-in state on the message thread.
+bool pumpUntil (const std::function<bool()>& condition)
 {
-    for (int i = 0; i < 500 && ! link.worker.isEngineReady(); ++i)
-        std::this_thread::sleep_for (std::chrono::milliseconds (10));
-    return link.worker.isEngineReady();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds (10);
+    while (! condition())
+    {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
+    }
+    return true;
+}
+
+bool settled (CommonAudioProcessor& processor)
+{
+    return processor.getNumDeviceJobs() == 0 && processor.getAsyncDataWorker().pendingRequestCount() == 0;
 }
 
 void BM_DeviceOpenFillsTheModel (benchmark::State& state)
 {
     const juce::ScopedJuceInitialiser_GUI juce;
-    if (! parameterMapsBuilt())
-        buildParameterMaps();
+    const auto home = juce::File::createTempFile ("bench-home");
+    home.createDirectory();
+    setenv ("XDG_CONFIG_HOME", home.getFullPathName().toRawUTF8(), 1);   // the processor's preferences stay here
+    // As in the program: no plug-in log.
+    juce::PluginHostType::jucePlugInClientCurrentWrapperType = juce::AudioProcessor::wrapperType_Standalone;
 
     fhemu::EmulatorSession::Settings settings;
     settings.messagePort = 0;
     fhemu::EmulatorSession session (settings);
     constexpr std::uint64_t uid = 0xbe4c;
     session.addDevice (fhemu::EmulatorSession::virtualKolvane (uid), false);
-    auto* open = session.start() ? session.open (uid) : nullptr;
+    if (! session.start())
+    {
+        state.SkipWithError ("the emulated engine did not start");
+        return;
+    }
 
-    DeviceLink link;
-    if (open == nullptr || ! link.connect (open->dataServer.getPort()) || ! engineReady (link))
+    EngineClientOptions options;
+    options.messagePort = session.getMessagePort();
+    auto owner = createPluginProcessor (options, juce::PluginHostType::UnknownHost);
+    auto& processor = dynamic_cast<VantuAudioProcessor&> (*owner);
+    if (! pumpUntil ([&] { return processor.getEngineClient().isDeviceOpen() && session.openDevice (uid) != nullptr
+                                  && session.openDevice (uid)->dataServer.received().numTransactions() >= 36
+                                  && settled (processor); }))
     {
         state.SkipWithError ("the emulator's device could not be opened");
         return;
     }
 
-    ProcessorJobPool pool;
-    Vantu::VantuInterface device (link.worker, pool);
     for (auto _ : state)
     {
-        Vantu::runDeviceOpenedSequence (device);
-        while (pool.getNumJobs() > 0)
+        processor.deviceOpened();
+        while (! settled (processor))
             std::this_thread::yield();
     }
 
     juce::String name;
-    device.getKit().getStringValue (juce::Identifier ("Kit_Name"), name);
-    if (name != "NIGHT DRIVE" || ! device.getSoundLibrary().getEntry (0).used)
+    processor.getDeviceInterface().getKit().getStringValue (juce::Identifier ("Kit_Name"), name);
+    if (name != "NIGHT DRIVE" || ! processor.getDeviceInterface().getSoundLibrary().getEntry (0).used)
         state.SkipWithError ("the model was not filled");
     state.counters["reads"] = benchmark::Counter (36.0, benchmark::Counter::kIsIterationInvariantRate);
 
-    pool.shutdown (5000);
-    link.worker.stopThread (5000);   // before the device interface leaves its listeners
-    device.stopDataObjectThreads();
+    owner.reset();
+    session.stop();
+    home.deleteRecursively();
 }
 BENCHMARK (BM_DeviceOpenFillsTheModel)->Unit (benchmark::kMillisecond)->UseRealTime();
 } // namespace

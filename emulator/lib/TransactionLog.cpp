@@ -84,4 +84,21 @@ void TransactionLog::clear()
     transactionList.clear();
     errorList.clear();
 }
+std::vector<RealtimeController> TransactionLog::realtimeControllers() const
+{
+    std::vector<RealtimeController> out;
+    for (const auto& t : transactions())
+        if (auto decoded = decodeRealtimeControllers (t))
+            out.insert (out.end(), decoded->begin(), decoded->end());
+    return out;
+}
+
+std::vector<std::uint8_t> TransactionLog::channel16Notes() const
+{
+    std::vector<std::uint8_t> out;
+    for (const auto& t : transactions())
+        if (auto note = decodeChannel16Note (t))
+            out.push_back (*note);
+    return out;
+}
 } // namespace fhemu

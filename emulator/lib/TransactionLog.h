@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PerformanceRecords.h"
 #include "TransactionCodec.h"
 
 #include <chrono>
@@ -24,6 +25,11 @@ public:
     std::vector<RecordedTransaction> transactions() const;
     std::vector<std::string> errors() const;
     std::size_t numFrames() const;
+
+    // The realtime controller records and channel-16 notes received, decoded, in
+    // order (a record of the wrong size is left out).
+    std::vector<RealtimeController> realtimeControllers() const;
+    std::vector<std::uint8_t> channel16Notes() const;
     std::size_t numTransactions() const;
 
     // Wait until at least n transactions (frames) have been recorded.

@@ -2,9 +2,8 @@
 
 #include "foundation/GlobalPreferences.h"
 #include "foundation/Logger.h"
-#include "processor/DeviceModelHost.h"
-#include "processor/PluginState.h"
-#include "processor/RemoteDeviceClientFactory.h"
+#include "processor/PluginProcessorFactory.h"
+#include "processor/VantuAudioProcessor.h"
 #include "standalone/DeviceModelSummary.h"
 #include "standalone/ModelChangeFollower.h"
 
@@ -37,37 +36,50 @@ void printLine (const juce::String& line)
     std::fflush (stdout);
 }
 
-// Stands where the processor will: hands the device's data channel and its
-// open and close to the device model, counts blocks, measures the device
-// outputs and sends a quiet 440 Hz tone into the device inputs.
+// Stands between the engine client and the processor: hands everything to the
+// processor, and on the way counts the device's opens and closes and its audio
+// blocks, measures the device outputs and sends a quiet 440 Hz tone into the
+// device inputs.
 class MonitoringListener final : public RemoteDeviceClient::DeviceListener
 {
 public:
-    void setModel (DeviceModelHost* host) { model = host; }
+    explicit MonitoringListener (CommonAudioProcessor& p) : processor (p) {}
+
+    // Message thread: takes the client's calls from the processor. A device that
+    // opened before counts as opened once.
+    void install (RemoteDeviceClient& client)
+    {
+        client.setDeviceListener (this);
+        if (client.isDeviceOpen())
+            ++opened;
+    }
 
     // Client job thread.
     void deviceOpened() override
     {
-        if (auto* host = model.load())
-            host->deviceOpened();
+        processor.deviceOpened();
         ++opened;
     }
 
     // Client job thread, or the thread that stops the client.
     void deviceClosed() override
     {
-        if (auto* host = model.load())
-            host->deviceClosed();
+        processor.deviceClosed();
         ++closed;
     }
 
     // Characteristics thread.
-    void streamCharacteristicsChanged() override { ++streamChanges; }
+    void streamCharacteristicsChanged() override
+    {
+        processor.streamCharacteristicsChanged();
+        ++streamChanges;
+    }
 
     // Audio thread.
     void audioBlockReceived (float* const* device, int numDevice, float* const* host, int numHost, int samples,
                              double timeStampMs) override
     {
+        processor.audioBlockReceived (device, numDevice, host, numHost, samples, timeStampMs);
         float peak = 0.0f;
         for (int ch = 0; ch < numDevice; ++ch)
             for (int i = 0; i < samples; ++i)
@@ -91,14 +103,20 @@ public:
         ++blocks;
     }
 
-    void engineDataReceived (const std::uint8_t*, int) override {}
-    void fillPluginData (std::uint8_t*, int, int, int) override {}
+    void engineDataReceived (const std::uint8_t* data, int length) override
+    {
+        processor.engineDataReceived (data, length);
+    }
+
+    void fillPluginData (std::uint8_t* data, int capacity, int samples, int stride) override
+    {
+        processor.fillPluginData (data, capacity, samples, stride);
+    }
 
     // "Async data IPC Client" thread.
     void asyncDataReceived (const std::uint8_t* data, int length) override
     {
-        if (auto* host = model.load())
-            host->asyncDataReceived (data, length);
+        processor.asyncDataReceived (data, length);
     }
 
     std::atomic<int> opened { 0 }, closed { 0 }, streamChanges { 0 };
@@ -108,7 +126,7 @@ public:
     std::atomic<double> lastTimeStamp { 0.0 }, maxGapMs { 0.0 };
 
 private:
-    std::atomic<DeviceModelHost*> model { nullptr };
+    CommonAudioProcessor& processor;
     double phase = 0.0;
 };
 
@@ -130,8 +148,8 @@ public:
 class SessionPrinter
 {
 public:
-    SessionPrinter (RemoteDeviceClient& c, MonitoringListener& l, EngineWatcher& w, DeviceModelHost& h, int p)
-        : client (c), listener (l), engine (w), host (h), port (p)
+    SessionPrinter (CommonAudioProcessor& h, MonitoringListener& l, EngineWatcher& w, int p)
+        : client (h.getEngineClient()), listener (l), engine (w), host (h), port (p)
     {
     }
 
@@ -186,7 +204,7 @@ private:
         }
 
         const bool open = client.isStarted() && client.isDeviceOpen();
-        const int opens = host.getOpenCount();
+        const int opens = listener.opened.load();
         if (! open || opens == summarisedOpens)
             return;
 
@@ -198,12 +216,12 @@ private:
                        + "; reading its model");
         }
 
-        if (! host.isIdle())
+        if (host.getNumDeviceJobs() > 0 || host.getAsyncDataWorker().pendingRequestCount() > 0)
         {
             if (now - readingSince >= readingReportIntervalMs)
             {
                 readingSince = now;
-                printLine ("Still reading the model (" + juce::String (host.getWorker().pendingRequestCount())
+                printLine ("Still reading the model (" + juce::String (host.getAsyncDataWorker().pendingRequestCount())
                            + " reads waiting for the device)");
             }
             return;
@@ -212,8 +230,8 @@ private:
         // The follower records the values it starts from before the summary is
         // read, so a change arriving meanwhile is printed rather than lost.
         summarisedOpens = opens;
-        follower = std::make_unique<ModelChangeFollower> (host.getDevice(), &host, [] (const juce::String& line) { printLine (line); });
-        printLine (formatDeviceSummary (takeDeviceModelSnapshot (host.getDevice())).trimEnd());
+        follower = std::make_unique<ModelChangeFollower> (host.getDeviceInterface(), &host, [] (const juce::String& line) { printLine (line); });
+        printLine (formatDeviceSummary (takeDeviceModelSnapshot (host.getDeviceInterface())).trimEnd());
         printLine ("Following changes (Ctrl+C stops)");
     }
 
@@ -240,7 +258,7 @@ private:
     RemoteDeviceClient& client;
     MonitoringListener& listener;
     EngineWatcher& engine;
-    DeviceModelHost& host;
+    CommonAudioProcessor& host;
     const int port;
 
     bool engineConnected = false, everConnected = false, deviceShown = false;
@@ -264,24 +282,23 @@ int runEngineSessionMonitor (int argc, char** argv)
             options.messagePort = std::atoi (argv[++i]);
 
     juce::ScopedJuceInitialiser_GUI juce;
-    auto preferences = std::make_shared<GlobalPreferences> (true, false);
-    CorvanelLogger::initialise (readLoggerSettings (*preferences), "Kolvane_engine_session.log");
+    // The program's own edition: it keeps no plug-in log and no state stream.
+    juce::PluginHostType::jucePlugInClientCurrentWrapperType = juce::AudioProcessor::wrapperType_Standalone;
+    CorvanelLogger::initialise (readLoggerSettings (GlobalPreferences (true, false)), "Kolvane_engine_session.log");
     const auto logFile = CorvanelLogger::currentLogFile();
     std::printf ("Connecting to the engine on port %d (log: %s)\n", options.messagePort,
                  logFile == juce::File() ? "none" : logFile.getFullPathName().toRawUTF8());
     std::fflush (stdout);
 
-    auto state = std::make_shared<PluginState>();
-    MonitoringListener listener;
+    auto processor = createPluginProcessor (options);
+    auto& vantu = dynamic_cast<VantuAudioProcessor&> (*processor);
+    auto& client = vantu.getEngineClient();
+    MonitoringListener listener (vantu);
     EngineWatcher engine;
-    auto client = makeRemoteDeviceClient ({ 30 }, state, preferences, options);
-    auto host = std::make_unique<DeviceModelHost> (*client);
-    listener.setModel (host.get());
-    client->getMessageConnection()->addListener (&engine);
-    client->setDeviceListener (&listener);
-    client->start();
+    client.getMessageConnection()->addListener (&engine);
+    listener.install (client);
 
-    SessionPrinter printer (*client, listener, engine, *host, options.messagePort);
+    SessionPrinter printer (vantu, listener, engine, options.messagePort);
     while (! quitRequested.load())
     {
         juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
@@ -291,11 +308,9 @@ int runEngineSessionMonitor (int argc, char** argv)
     std::printf ("Stopping\n");
     std::fflush (stdout);
     printer.stop();
-    client->stop();
-    client->getMessageConnection()->removeListener (&engine);
-    listener.setModel (nullptr);
-    host.reset();
-    client.reset();
+    client.getMessageConnection()->removeListener (&engine);
+    processor.reset();   // stops the client, which still reports through the listener
+
     CorvanelLogger::shutdown();
     return 0;
 }

@@ -1,11 +1,15 @@
 #pragma once
 
-// The device model host on a data channel to the engine emulator over loopback
-// TCP, with the emulator's read responder serving a small virtual project.
+// A device model on a data channel to the engine emulator over loopback TCP,
+// with the emulator's read responder serving a small virtual project.
 #include "engine/EngineLoopback.h"
 
 #include "engine/EngineLimits.h"
-#include "processor/DeviceModelHost.h"
+#include "engine/FhAsyncDataWorker.h"
+#include "model/MachineDataUpdateTimer.h"
+#include "model/VantuInterface.h"
+#include "processor/DeviceOpenSequence.h"
+#include "processor/ProcessorJobPool.h"
 
 #include "DeviceRecords.h"
 
@@ -14,6 +18,54 @@
 
 namespace standalonetest
 {
+// The processor's device model without the processor: the worker writing through
+// the data channel, the job pool, the device interface and the update timer,
+// opened by the processor's own open sequence.
+class DeviceModelHost final : public MachineDataUpdateTimer::Provider
+{
+public:
+    explicit DeviceModelHost (IpcAsyncOutputStream::AsyncInterface& transport) : worker (&transport)
+    {
+        worker.getIoProcessor().startThread();
+        worker.startThread();
+    }
+
+    ~DeviceModelHost() override
+    {
+        updateTimer.stop();
+        pool.shutdown (5000);
+        device.stopDataObjectThreads();
+        worker.stopThread (5000);
+        worker.getIoProcessor().stopThread (5000);
+    }
+
+    // Test thread: the data objects transmit, then the whole device is read.
+    void deviceOpened()
+    {
+        Vantu::runDeviceOpenedSequence (device);
+        ++openCount;
+    }
+
+    // "Async data IPC Client" thread.
+    void asyncDataReceived (const std::uint8_t* data, int length)
+    {
+        worker.getIoProcessor().handleReceivedData (data, length);
+    }
+
+    int getOpenCount() const { return openCount.load(); }
+    bool isIdle() const { return pool.getNumJobs() == 0 && worker.pendingRequestCount() == 0; }
+    Vantu::VantuInterface& getDevice() { return device; }
+
+    MachineDataUpdateTimer* getMachineDataUpdateTimer() override { return &updateTimer; }
+
+private:
+    MachineDataUpdateTimer updateTimer;
+    FhAsyncDataWorker worker;
+    ProcessorJobPool pool;
+    Vantu::VantuInterface device { worker, pool };
+    std::atomic<int> openCount { 0 };
+};
+
 class HostLoopback
 {
 public:
