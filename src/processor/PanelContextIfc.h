@@ -1,0 +1,20 @@
+#pragma once
+
+#include "foundation/GlobalPreferencesIfc.h"
+#include "model/Kit.h"
+#include "model/MachineDataUpdateTimer.h"
+
+// What a parameter panel takes from the processor while it is built, and
+// nothing else: the data-update timer its listeners poll on, the device kit
+// whose objects it shows and edits, and the global preferences (for the shared
+// mouse-wheel setting). The processor implements it; all three outlive every
+// panel. Message thread.
+class PanelContextIfc
+{
+public:
+    virtual ~PanelContextIfc() = default;
+
+    virtual MachineDataUpdateTimer::Provider& getUpdateTimerProvider() = 0;
+    virtual Vantu::Kit& getKit() = 0;
+    virtual GlobalPreferencesIfc& getGlobalPreferences() = 0;
+};

@@ -1,0 +1,174 @@
+#include "ui/panels/engine/ControlBinding.h"
+
+namespace
+{
+void fadeKnob (BaseKnob& knob, float step)
+{
+    if (knob.highlightLevel < 0.0f)
+        return;
+    knob.highlightLevel -= step;
+    knob.repaint();
+}
+
+void lightKnob (BaseKnob& knob)
+{
+    knob.highlightLevel = 1.0f;
+    knob.repaint();
+}
+
+void setReturnValue (juce::Slider& slider, double value)
+{
+    slider.setDoubleClickReturnValue (true, value, juce::ModifierKeys::altModifier);
+}
+} // namespace
+
+ControlBinding::ControlBinding (const juce::Identifier& idToUse, ControlKind kindToUse, ParameterWriter& writerToUse)
+    : id (idToUse), kind (kindToUse), writer (writerToUse)
+{
+}
+
+//==============================================================================
+KnobBinding::KnobBinding (BaseKnob& knobToUse, const juce::Identifier& idToUse, ControlKind kindToUse, ParameterWriter& writerToUse)
+    : ControlBinding (idToUse, kindToUse, writerToUse), knob (knobToUse)
+{
+    knob.addListener (this);
+}
+
+KnobBinding::~KnobBinding()
+{
+    knob.removeListener (this);
+}
+
+void KnobBinding::knobValueChanged (BaseKnob*, double value)
+{
+    lightKnob (knob);
+    write (ValueMapping::toDevice (kind, value));
+}
+
+void KnobBinding::showDeviceValue (int value)
+{
+    knob.setKnobValue (ValueMapping::toControl (kind, value), juce::dontSendNotification);
+}
+
+void KnobBinding::setDefaultValue (int value)
+{
+    setReturnValue (knob, ValueMapping::toControl (kind, value));
+}
+
+void KnobBinding::fadeHighlight (float step)
+{
+    fadeKnob (knob, step);
+}
+
+//==============================================================================
+TuneKnobBinding::TuneKnobBinding (UniHighResKnob& knobToUse, const juce::Identifier& idToUse, ParameterWriter& writerToUse)
+    : ControlBinding (idToUse, ControlKind::tune, writerToUse), knob (knobToUse)
+{
+    knob.onValueChange = [this]
+    {
+        lightKnob (knob);
+        write (ValueMapping::toDevice (ControlKind::tune, knob.getValue()));
+    };
+}
+
+TuneKnobBinding::~TuneKnobBinding()
+{
+    knob.onValueChange = nullptr;
+}
+
+void TuneKnobBinding::showDeviceValue (int value)
+{
+    // The knob's own setter moves its label even during a drag; neither may move then.
+    if (knob.isBeingDragged())
+        return;
+    // Clamped here as the knob clamps its value, so the label never shows more than the knob.
+    knob.setHighResValue (juce::jlimit (knob.getMinimum(), knob.getMaximum(), ValueMapping::toControl (ControlKind::tune, value)));
+}
+
+void TuneKnobBinding::setDefaultValue (int value)
+{
+    setReturnValue (knob, ValueMapping::toControl (ControlKind::tune, value));
+}
+
+void TuneKnobBinding::fadeHighlight (float step)
+{
+    fadeKnob (knob, step);
+}
+
+//==============================================================================
+OverdriveBinding::OverdriveBinding (OverdriveSlider& sliderToUse, const juce::Identifier& idToUse, ParameterWriter& writerToUse)
+    : ControlBinding (idToUse, ControlKind::overdrive, writerToUse), slider (sliderToUse)
+{
+    slider.addListener (this);
+}
+
+OverdriveBinding::~OverdriveBinding()
+{
+    slider.removeListener (this);
+}
+
+void OverdriveBinding::sliderValueChanged (juce::Slider*)
+{
+    write (ValueMapping::toDevice (kind, slider.getValue()));
+}
+
+void OverdriveBinding::showDeviceValue (int value)
+{
+    // The slider's own setter applies during a drag; the user's drag wins.
+    if (slider.getThumbBeingDragged() >= 0)
+        return;
+    slider.setKnobValue (ValueMapping::toControl (kind, value));
+}
+
+void OverdriveBinding::setDefaultValue (int value)
+{
+    setReturnValue (slider, ValueMapping::toControl (kind, value));
+}
+
+void OverdriveBinding::fadeHighlight (float step)
+{
+    slider.fadeHighlight (step);
+}
+
+//==============================================================================
+SwitchBinding::SwitchBinding (LabeledOnOffButton& buttonToUse, const juce::Identifier& idToUse, OnOffThreshold thresholdToUse,
+                              ParameterWriter& writerToUse)
+    : ControlBinding (idToUse, ControlKind::onOff, writerToUse), button (buttonToUse), threshold (thresholdToUse)
+{
+    button.onClick = [this] { write (ValueMapping::toDevice (ControlKind::onOff, button.getToggleState() ? 1.0 : 0.0)); };
+}
+
+SwitchBinding::~SwitchBinding()
+{
+    button.onClick = nullptr;
+}
+
+void SwitchBinding::showDeviceValue (int value)
+{
+    button.setToggleState (ValueMapping::switchIsOn (threshold, value), juce::dontSendNotification);
+}
+
+//==============================================================================
+CustomBinding::CustomBinding (CustomColumnControl& controlToUse, const juce::Identifier& idToUse, ParameterWriter& writerToUse)
+    : ControlBinding (idToUse, ControlKind::custom, writerToUse), control (controlToUse)
+{
+    control.onUserChange = [this]
+    {
+        if (const auto value = control.valueToWrite())
+            write (*value);
+    };
+}
+
+CustomBinding::~CustomBinding()
+{
+    control.onUserChange = nullptr;
+}
+
+std::vector<juce::Component*> CustomBinding::getHitComponents() const
+{
+    std::vector<juce::Component*> hits;
+    for (const auto& part : control.getParts())
+        if (part.opensMenu && part.component != nullptr)
+            hits.push_back (part.component);
+    return hits;
+}

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "ui/panels/engine/CustomColumnControl.h"
+#include "ui/panels/engine/ValueMapping.h"
+#include "ui/widgets/LabeledOnOffButton.h"
+#include "ui/widgets/knobs/BaseKnob.h"
+#include "ui/widgets/knobs/HighResKnobs.h"
+#include "ui/widgets/sliders/DialSliders.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <vector>
+
+// Where a binding hands a user edit: the owning panel, which writes through
+// its data object. Message thread.
+class ParameterWriter
+{
+public:
+    virtual ~ParameterWriter() = default;
+    virtual void writeFromGui (const juce::Identifier& id, int value) = 0;
+};
+
+// One parameter control of a panel, adapted to one behaviour whatever the
+// widget's own notification style:
+// - a user edit (drag, wheel, typed value, double-click or Alt-click, click)
+//   is written once, through exactly one of the widget's notification paths;
+// - a device value is shown without notification, so it is never echoed, and
+//   is dropped while the user drags the control;
+// - a knob lights its highlight on every change, and the panel's timer fades it.
+// The widget is not owned and must outlive the binding. Message thread only.
+class ControlBinding
+{
+public:
+    ControlBinding (const juce::Identifier& id, ControlKind kind, ParameterWriter& writer);
+    virtual ~ControlBinding() = default;
+
+    const juce::Identifier& getIdentifier() const { return id; }
+    ControlKind getKind() const { return kind; }
+
+    virtual void showDeviceValue (int value) = 0;
+
+    // The parameter's default, as the control's double-click and Alt-click value.
+    virtual void setDefaultValue (int) {}
+
+    // Lowers a highlight that is 0 or more by step and repaints; nothing else.
+    virtual void fadeHighlight (float) {}
+
+    // The components a right click may hit for this parameter, in hit order.
+    virtual std::vector<juce::Component*> getHitComponents() const = 0;
+
+    // Whether a right click on the control opens its parameter's menu (default yes).
+    bool opensMenu() const { return menuOnRightClick; }
+    void setOpensMenu (bool shouldOpen) { menuOnRightClick = shouldOpen; }
+
+protected:
+    void write (int value) { writer.writeFromGui (id, value); }
+
+    const juce::Identifier id;
+    const ControlKind kind;
+
+private:
+    ParameterWriter& writer;
+    bool menuOnRightClick = true;
+
+    JUCE_DECLARE_NON_COPYABLE (ControlBinding)
+};
+
+// A unipolar, bipolar or list knob: user edits arrive as knobValueChanged.
+class KnobBinding : public ControlBinding, private BaseKnob::Listener
+{
+public:
+    KnobBinding (BaseKnob& knob, const juce::Identifier& id, ControlKind kind, ParameterWriter& writer);
+    ~KnobBinding() override;
+
+    void showDeviceValue (int value) override;
+    void setDefaultValue (int value) override;
+    void fadeHighlight (float step) override;
+    std::vector<juce::Component*> getHitComponents() const override { return { &knob }; }
+
+private:
+    // Message thread, from the knob on a user edit.
+    void knobValueChanged (BaseKnob* changed, double value) override;
+
+    BaseKnob& knob;
+};
+
+// A fine tune knob: user edits arrive only through its value-change callback
+// (its typed-value path calls the callback too), never as knobValueChanged.
+class TuneKnobBinding : public ControlBinding
+{
+public:
+    TuneKnobBinding (UniHighResKnob& knob, const juce::Identifier& id, ParameterWriter& writer);
+    ~TuneKnobBinding() override;
+
+    void showDeviceValue (int value) override;
+    void setDefaultValue (int value) override;
+    void fadeHighlight (float step) override;
+    std::vector<juce::Component*> getHitComponents() const override { return { &knob }; }
+
+private:
+    UniHighResKnob& knob;
+};
+
+// The overdrive slider: user edits arrive as sliderValueChanged. A user edit
+// lights no highlight; a device value does.
+class OverdriveBinding : public ControlBinding, private juce::Slider::Listener
+{
+public:
+    OverdriveBinding (OverdriveSlider& slider, const juce::Identifier& id, ParameterWriter& writer);
+    ~OverdriveBinding() override;
+
+    void showDeviceValue (int value) override;
+    void setDefaultValue (int value) override;
+    void fadeHighlight (float step) override;
+    std::vector<juce::Component*> getHitComponents() const override { return { &slider }; }
+
+private:
+    // Message thread, from the slider on a user edit.
+    void sliderValueChanged (juce::Slider* changed) override;
+
+    OverdriveSlider& slider;
+};
+
+// An on/off switch: a click (which has already toggled it) writes 256 or 0.
+class SwitchBinding : public ControlBinding
+{
+public:
+    SwitchBinding (LabeledOnOffButton& button, const juce::Identifier& id, OnOffThreshold threshold, ParameterWriter& writer);
+    ~SwitchBinding() override;
+
+    void showDeviceValue (int value) override;
+    std::vector<juce::Component*> getHitComponents() const override { return { &button }; }
+
+private:
+    LabeledOnOffButton& button;
+    const OnOffThreshold threshold;
+};
+
+// A control of its own: it encodes and shows values itself; the binding writes
+// what it says after a user edit.
+class CustomBinding : public ControlBinding
+{
+public:
+    CustomBinding (CustomColumnControl& control, const juce::Identifier& id, ParameterWriter& writer);
+    ~CustomBinding() override;
+
+    void showDeviceValue (int value) override { control.showDeviceValue (value); }
+    void setDefaultValue (int value) override { control.setDefaultValue (value); }
+    void fadeHighlight (float step) override { control.fadeHighlight (step); }
+    std::vector<juce::Component*> getHitComponents() const override;
+
+private:
+    CustomColumnControl& control;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "foundation/GlobalPreferences.h"
+#include "processor/PanelContextIfc.h"
+
+// A panel context without a processor: a kit of its own with no way to the
+// device, an update timer that nothing starts (poll() runs one tick by hand)
+// and the user's global preferences, read once and not watched. For building
+// panels outside the program: the screenshot command, tests, benchmarks.
+// Message thread.
+class DetachedPanelContext : public PanelContextIfc, public MachineDataUpdateTimer::Provider
+{
+public:
+    DetachedPanelContext() = default;
+
+    MachineDataUpdateTimer::Provider& getUpdateTimerProvider() override { return *this; }
+    Vantu::Kit& getKit() override { return kit; }
+    GlobalPreferencesIfc& getGlobalPreferences() override { return preferences; }
+    MachineDataUpdateTimer* getMachineDataUpdateTimer() override { return &timer; }
+
+    // One poll of every listener registered with the timer.
+    void poll() { timer.timerCallback(); }
+
+private:
+    MachineDataUpdateTimer timer;
+    GlobalPreferences preferences { true, false };
+    Vantu::Kit kit { nullptr };
+};
