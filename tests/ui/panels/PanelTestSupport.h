@@ -122,6 +122,19 @@ protected:
     WriteRecorder recorder;
 };
 
+// A top-level window on the desktop, so that panels inside it are showing and
+// take clicks through its peer.
+struct ShownWindow : juce::Component
+{
+    ShownWindow()
+    {
+        setSize (800, 200);
+        addToDesktop (0);
+        setVisible (true);
+    }
+    ~ShownWindow() override { removeFromDesktop(); }
+};
+
 // Synthesised user edits on a control.
 namespace edit
 {
@@ -189,11 +202,24 @@ namespace edit
         c.mouseUp (event (c, left, at, at));
     }
 
-    // A right-button press at a point of the component, as the panel hears it.
-    inline void rightPress (juce::Component& c, juce::Point<float> at)
+    // A press and release of a button at a point of a window on the desktop,
+    // dispatched by the window's peer as a real click is.
+    inline void clickThroughPeer (juce::Component& window, juce::Point<int> at, juce::ModifierKeys button)
     {
-        c.mouseDown (event (c, right, at, at));
-        c.mouseUp (event (c, right, at, at));
+        auto* peer = window.getPeer();
+        if (peer == nullptr)
+        {
+            ADD_FAILURE() << "the window is not on the desktop";
+            return;
+        }
+        const auto t = juce::Time::currentTimeMillis();
+        const auto source = juce::MouseInputSource::InputSourceType::mouse;
+        peer->handleMouseEvent (source, at.toFloat(), juce::ModifierKeys(), juce::MouseInputSource::defaultPressure,
+                                juce::MouseInputSource::defaultOrientation, t);
+        peer->handleMouseEvent (source, at.toFloat(), button, juce::MouseInputSource::defaultPressure,
+                                juce::MouseInputSource::defaultOrientation, t + 1);
+        peer->handleMouseEvent (source, at.toFloat(), juce::ModifierKeys(), juce::MouseInputSource::defaultPressure,
+                                juce::MouseInputSource::defaultOrientation, t + 2);
     }
 } // namespace edit
 } // namespace paneltest

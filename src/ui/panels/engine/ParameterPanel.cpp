@@ -1,5 +1,7 @@
 #include "ui/panels/engine/ParameterPanel.h"
 
+#include "ui/panels/modulation/ShowModulationPopupMenu.h"
+
 MachineDataObject* ParameterPanel::findTrackObject (Vantu::Kit& kit, int trackIndex)
 {
     if (trackIndex == Vantu::Kit::numTracks)
@@ -7,11 +9,12 @@ MachineDataObject* ParameterPanel::findTrackObject (Vantu::Kit& kit, int trackIn
     return kit.getSound (trackIndex);
 }
 
-ParameterPanel::ParameterPanel (PanelContextIfc& context, int trackIndexToUse)
+ParameterPanel::ParameterPanel (PanelContextIfc& context, int trackIndexToUse, bool lfoTargets, bool midiTargets)
     : MachineDataObject::Listener<int, MachineDataObject> (&context.getUpdateTimerProvider(),
                                                           findTrackObject (context.getKit(), trackIndexToUse), {}),
       preferences (context.getGlobalPreferences()),
-      trackIndex (trackIndexToUse)
+      trackIndex (trackIndexToUse),
+      modulationMenu (&context.getKit(), trackIndexToUse, lfoTargets, midiTargets)
 {
 }
 
@@ -128,7 +131,13 @@ void ParameterPanel::mouseDown (const juce::MouseEvent& e)
 
 void ParameterPanel::openParameterMenu (const juce::Identifier& id)
 {
-    juce::ignoreUnused (id);
+    auto* object = getDataObject();
+    if (object == nullptr)
+        return;
+
+    modulationMenu.setParameterId (id);
+    // Touches nothing of this panel after the menu closes unless it still exists.
+    showModulationPopupMenu (*object, modulationMenu, *this);
 }
 
 void ParameterPanel::paint (juce::Graphics& g)

@@ -3,6 +3,7 @@
 #include "model/MachineDataObject.h"
 #include "processor/PanelContextIfc.h"
 #include "ui/panels/engine/ControlBinding.h"
+#include "ui/panels/modulation/ModulationPopupMenu.h"
 #include "ui/widgets/Panel.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -36,8 +37,9 @@ public:
     // The data object of a track (0..11, clamped) or of the effects block (12).
     static MachineDataObject* findTrackObject (Vantu::Kit& kit, int trackIndex);
 
-    // Registers with the context's data-update timer, watching nothing yet.
-    ParameterPanel (PanelContextIfc& context, int trackIndex);
+    // Registers with the context's data-update timer, watching nothing yet. The
+    // flags choose the menu's LFO and MIDI-source submenus.
+    ParameterPanel (PanelContextIfc& context, int trackIndex, bool lfoTargets = true, bool midiTargets = true);
     ~ParameterPanel() override;
 
     MachineDataObject* getDataObject() const { return getOwner(); }
@@ -53,8 +55,12 @@ public:
     // Shows a device value on the identifier's controls; others are ignored.
     void setValueFromDevice (const juce::Identifier& id, int value);
 
-    // The parameter menu for an identifier, as a right click opens it.
+    // The parameter menu for an identifier, as a right click opens it: shown
+    // modally; "Reset to default value" writes the parameter's default. The
+    // panel may be destroyed while the menu is open.
     void openParameterMenu (const juce::Identifier& id);
+
+    ModulationPopupMenu& getModulationMenu() { return modulationMenu; }
 
     // Message thread, from the data-update timer's poll.
     void valueChanged (MachineDataObject* object, const juce::Identifier& id, int value) override;
@@ -103,6 +109,7 @@ private:
     void timerCallback() override;
 
     const int trackIndex;
+    ModulationPopupMenu modulationMenu;
     std::vector<juce::Identifier> rereadList;
     std::vector<std::unique_ptr<CustomColumnControl>> ownedControls;
     std::vector<std::unique_ptr<juce::Component>> ownedComponents;

@@ -4,6 +4,7 @@
 // that a device value is shown and never written back, and the double-click
 // value.
 #include "../PanelTestSupport.h"
+#include "../modulation/MenuTestSupport.h"
 
 #include "model/tables/ParameterIds.h"
 #include "ui/panels/machines/MachinePanel.h"
@@ -285,6 +286,58 @@ TEST_P (MachinePanelConformance, DoubleClickValuesComeFromTheDefaults)
         EXPECT_TRUE (slider->isDoubleClickReturnEnabled());
         EXPECT_EQ (slider->getDoubleClickReturnValue(), ValueMapping::toControl (expected[i].kind, defaultOf (expected[i].id)));
     }
+}
+
+TEST_P (MachinePanelConformance, ARightClickOpensTheMenuOfTheControlsParameterAndResetWritesItsDefault)
+{
+    ASSERT_NE (panel, nullptr);
+    ShownWindow window;
+    window.addAndMakeVisible (*panel);
+    const auto& expected = GetParam().columns;
+
+    for (size_t i = 0; i < expected.size(); ++i)
+    {
+        const auto& column = expected[i];
+        SCOPED_TRACE (column.caption);
+        recorder.showFromDevice (column.id, deviceCaseFor (column.kind, GetParam().digital).value);
+        poll();
+        recorder.clear();
+
+        menutest::ScopedModalStep step ([] { return ModulationPopupMenu::resetItemId; });
+        const auto at = window.getLocalPoint (&controlOf (i), controlOf (i).getLocalBounds().getCentre());
+        edit::clickThroughPeer (window, at, edit::left);
+        EXPECT_TRUE (step.shown.empty()) << "a left click opened the menu";
+        recorder.clear();
+        poll();
+        recorder.showFromDevice (column.id, deviceCaseFor (column.kind, GetParam().digital).value);
+        poll();
+
+        edit::clickThroughPeer (window, at, edit::right);
+        ASSERT_EQ (step.shown.size(), 1u);
+        EXPECT_EQ (panel->getModulationMenu().getParameterId(), column.id);
+        EXPECT_EQ (step.shown[0].at (0), "99998 " + object.getParameterName (column.id).toStdString() + " [disabled]");
+        EXPECT_EQ (recorder.writes(), (std::vector<Write> { { column.id, defaultOf (column.id) } })) << "the default, unchanged";
+    }
+}
+
+TEST_P (MachinePanelConformance, APanelDestroyedWhileItsMenuIsOpenIsNotTouchedAfterwards)
+{
+    ASSERT_NE (panel, nullptr);
+    ShownWindow window;
+    window.addAndMakeVisible (*panel);
+    const auto& column = GetParam().columns.at (1);
+    auto& control = controlOf (1);
+    const auto at = window.getLocalPoint (&control, control.getLocalBounds().getCentre());
+
+    menutest::ScopedModalStep step ([this] {
+        panel.reset();
+        return ModulationPopupMenu::resetItemId;
+    });
+    edit::clickThroughPeer (window, at, edit::right);
+
+    EXPECT_EQ (panel, nullptr);
+    EXPECT_EQ (step.shown.size(), 1u);
+    EXPECT_TRUE (recorder.writes().empty()) << column.caption;
 }
 
 INSTANTIATE_TEST_SUITE_P (MachineTypes, MachinePanelConformance, ::testing::ValuesIn (expectedPanels()),

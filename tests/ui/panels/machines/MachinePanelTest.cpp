@@ -33,18 +33,6 @@ juce::Slider& sliderOf (MachinePanel& panel, size_t column)
     return *dynamic_cast<juce::Slider*> (panel.getControlComponents (column).at (0));
 }
 
-// A top-level window on the desktop, so that panels inside it are showing.
-struct ShownWindow : juce::Component
-{
-    ShownWindow()
-    {
-        setSize (800, 200);
-        addToDesktop (0);
-        setVisible (true);
-    }
-    ~ShownWindow() override { removeFromDesktop(); }
-};
-
 TEST_F (AnalogPanelTest, BuildingWritesNothingAndTheFirstPollSetsEveryControl)
 {
     // Device values that differ from every control's start.
