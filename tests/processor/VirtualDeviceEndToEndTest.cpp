@@ -1,37 +1,25 @@
 // The program's device model against the emulator's virtual device, end to
-// end: a device opened in an emulated engine session, the asynchronous data
-// worker connected to its data port, the device interface reading the whole
-// device, then changes flowing both ways.
-#include "EngineLoopback.h"
+// end: the processor from the plug-in factory opens the device in an emulated
+// engine session and reads the whole device, then changes flow both ways.
+#include "ProcessorFixture.h"
 #include "model/TestProcessor.h"
 
-#include "engine/EngineLimits.h"
-#include "engine/FhAsyncDataWorker.h"
 #include "model/DataObjectWire.h"
 #include "model/MachineParameter.h"
-#include "model/VantuInterface.h"
-#include "model/tables/ParameterTable.h"
-#include "processor/DeviceOpenSequence.h"
 #include "processor/HostParameterCreation.h"
-#include "processor/ProcessorJobPool.h"
-#include "support/TestEnvironment.h"
 
 #include "DeviceParameterTable.h"
 #include "EmuLog.h"
-#include "EmulatorSession.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 #include <mutex>
 
-using namespace enginetest;
+using namespace processortest;
 using fhemu::VirtualProject;
 
 namespace
 {
-constexpr std::uint64_t kUid = 0x5e55101;
 constexpr int filterFrequencyObject = 60, ampVolumeObject = 90;
 
 // A host's view of the parameters: the last value each was set to, by identifier.
@@ -82,44 +70,33 @@ private:
     std::map<juce::String, float> values;
 };
 
-class VirtualDeviceEndToEnd : public fhtest::AppTest
+class VirtualDeviceEndToEnd : public ProcessorTest
 {
 protected:
     void SetUp() override
     {
-        if (! parameterMapsBuilt())
-            buildParameterMaps();
-
-        fhemu::EmulatorSession::Settings settings;
-        settings.messagePort = 0;
-        session = std::make_unique<fhemu::EmulatorSession> (settings);
-        ASSERT_TRUE (session->start());
-        session->addDevice (fhemu::EmulatorSession::virtualKolvane (kUid), false);
-        open = session->open (kUid);
+        startEngine();
+        makeProcessor();
+        ASSERT_TRUE (waitForWholeModel());
+        open = engine->openDevice (kUid);
         ASSERT_NE (open, nullptr);
         project = &open->device->getProject();
 
-        ASSERT_TRUE (link.connect (open->dataServer.getPort()));
-        ASSERT_TRUE (waitUntil ([&] { return link.worker.isEngineReady(); }));   // the engine says so at once
-
-        host.watch (createHostParameters (processor, device.getKit(), 0, 0, {}));
-        host.watch (createHostParameters (processor, device.getSettings(), 0, 0, {}));
+        // Host parameters as the processor's device layer will make them.
+        host.watch (createHostParameters (hostProcessor, device().getKit(), 0, 0, {}));
+        host.watch (createHostParameters (hostProcessor, device().getSettings(), 0, 0, {}));
         for (int t = 0; t < 12; ++t)
-            host.watch (createHostParameters (processor, *device.getKit().getSound (t), 0, t, "T" + juce::String (t + 1) + " "));
-
-        Vantu::runDeviceOpenedSequence (device);
-        ASSERT_TRUE (waitUntil ([&] { return countReads() >= 36; }, 10000ms));
-        ASSERT_TRUE (waitUntil ([&] { return pool.getNumJobs() == 0; }, 10000ms));
+            host.watch (createHostParameters (hostProcessor, *device().getKit().getSound (t), 0, t, "T" + juce::String (t + 1) + " "));
     }
 
     void TearDown() override
     {
         host.unwatch();
-        pool.shutdown (5000);
-        // The worker's listeners change only while it delivers nothing.
-        link.worker.stopThread (5000);
-        device.stopDataObjectThreads();
+        owner.reset();   // the data objects go before the host parameters they point to
     }
+
+    Vantu::VantuInterface& device() { return processor->getDeviceInterface(); }
+    FhAsyncDataWorker& worker() { return processor->getAsyncDataWorker(); }
 
     std::vector<fhemu::RecordedTransaction> received (std::uint8_t command) const
     {
@@ -163,15 +140,11 @@ protected:
         return text;
     }
 
-    Vantu::Sound& sound (int track) { return *device.getKit().getSound (track); }
+    Vantu::Sound& sound (int track) { return *device().getKit().getSound (track); }
 
-    std::unique_ptr<fhemu::EmulatorSession> session;
     fhemu::EmulatorSession::OpenDevice* open = nullptr;
     VirtualProject* project = nullptr;
-    DeviceLink link;
-    ProcessorJobPool pool;
-    Vantu::VantuInterface device { link.worker, pool };
-    TestProcessor processor;   // owns the host parameters
+    TestProcessor hostProcessor;   // owns the host parameters
     HostView host;
 };
 
@@ -183,19 +156,19 @@ TEST_F (VirtualDeviceEndToEnd, OpeningTheDeviceFillsTheWholeModel)
 {
     EXPECT_EQ (countReads(), 36);
     const auto kit = project->getKit();
-    EXPECT_EQ (textOf (device.getKit(), "Kit_Name"), "NIGHT DRIVE");
+    EXPECT_EQ (textOf (device().getKit(), "Kit_Name"), "NIGHT DRIVE");
     for (int t = 0; t < 12; ++t)
     {
         const auto& s = kit.sounds[static_cast<std::size_t> (t)];
         EXPECT_EQ (textOf (sound (t), soundName), juce::String (s.setup.name)) << t;
         EXPECT_EQ (valueOf (sound (t), machineType), s.setup.machineType) << t;
         EXPECT_EQ (valueOf (sound (t), filterFrequency), s.words[28]) << t;
-        EXPECT_EQ (valueOf (device.getKit(), Vantu::Kit::trackLevelId (t)), kit.trackLevel[static_cast<std::size_t> (t)]) << t;
-        EXPECT_EQ (valueOf (device.getSettings(), Vantu::Settings::trackMuteId (t)), t == 4 ? 256 : 0) << t;
-        EXPECT_EQ (valueOf (device.getKit(), Vantu::Kit::trackPatternMuteId (t)), t == 11 ? 256 : 0) << t;
+        EXPECT_EQ (valueOf (device().getKit(), Vantu::Kit::trackLevelId (t)), kit.trackLevel[static_cast<std::size_t> (t)]) << t;
+        EXPECT_EQ (valueOf (device().getSettings(), Vantu::Settings::trackMuteId (t)), t == 4 ? 256 : 0) << t;
+        EXPECT_EQ (valueOf (device().getKit(), Vantu::Kit::trackPatternMuteId (t)), t == 11 ? 256 : 0) << t;
     }
 
-    const auto poolEntries = device.getSoundPool().getEntries();
+    const auto poolEntries = device().getSoundPool().getEntries();
     for (int p = 0; p < 128; ++p)
     {
         const auto stored = project->getPoolSound (p);
@@ -205,7 +178,7 @@ TEST_F (VirtualDeviceEndToEnd, OpeningTheDeviceFillsTheWholeModel)
             EXPECT_EQ (poolEntries[static_cast<std::size_t> (p)].name, juce::String (stored->setup.name)) << p;
         }
     }
-    const auto library = device.getSoundLibrary().getEntries();
+    const auto library = device().getSoundLibrary().getEntries();
     int used = 0;
     for (int slot = 0; slot < 2048; ++slot)
     {
@@ -244,10 +217,10 @@ TEST_F (VirtualDeviceEndToEnd, ChangesAtTheDeviceReachTheModelAndTheHostWithoutE
     ASSERT_TRUE (d.announce (project->setPatternMute (0, true)));
 
     EXPECT_TRUE (fhtest::pumpUntil ([&] {
-        return valueOf (device.getKit(), Vantu::Kit::trackLevelId (3)) == 20000
-               && valueOf (device.getSettings(), Vantu::Settings::trackMuteId (2)) == 256
+        return valueOf (device().getKit(), Vantu::Kit::trackLevelId (3)) == 20000
+               && valueOf (device().getSettings(), Vantu::Settings::trackMuteId (2)) == 256
                && valueOf (sound (5), filterFrequency) == 8192
-               && valueOf (device.getKit(), Vantu::Kit::trackPatternMuteId (0)) == 256;
+               && valueOf (device().getKit(), Vantu::Kit::trackPatternMuteId (0)) == 256;
     }, 5s));
     EXPECT_TRUE (fhtest::pumpUntil ([&] {
         return host.valueOf (levelParameter).has_value() && host.valueOf (muteParameter).has_value()
@@ -265,11 +238,11 @@ TEST_F (VirtualDeviceEndToEnd, ChangesAtTheDeviceReachTheModelAndTheHostWithoutE
     // thread as an echo would; once it has arrived, an echo would have too. The
     // changes wait for the echo hold that the device's values started.
     ASSERT_TRUE (fhtest::pumpUntil ([&] {
-        return ! device.getKit().isEchoHeld (Vantu::Kit::trackLevelId (4))
-               && ! device.getSettings().isEchoHeld (Vantu::Settings::trackMuteId (6)) && ! sound (5).isEchoHeld (ampVolume);
+        return ! device().getKit().isEchoHeld (Vantu::Kit::trackLevelId (4))
+               && ! device().getSettings().isEchoHeld (Vantu::Settings::trackMuteId (6)) && ! sound (5).isEchoHeld (ampVolume);
     }, 5s));
-    ASSERT_TRUE (device.getKit().setValueFromGui (Vantu::Kit::trackLevelId (4), 12345));
-    ASSERT_TRUE (device.getSettings().setValueFromGui (Vantu::Settings::trackMuteId (6), 256));
+    ASSERT_TRUE (device().getKit().setValueFromGui (Vantu::Kit::trackLevelId (4), 12345));
+    ASSERT_TRUE (device().getSettings().setValueFromGui (Vantu::Settings::trackMuteId (6), 256));
     ASSERT_TRUE (sound (5).setValueFromGui (ampVolume, 20000));
     EXPECT_TRUE (fhtest::pumpUntil ([&] {
         return project->getTrackLevel (4) == 12345 && project->isMuted (6)
@@ -294,18 +267,18 @@ TEST_F (VirtualDeviceEndToEnd, RecordNotificationsStartTheRightReads)
     EXPECT_TRUE (fhtest::pumpUntil ([&] { return valueOf (sound (11), machineType) == 31; }, 5s));
     EXPECT_TRUE (fhtest::pumpUntil ([&] { return countReads (VirtualProject::sound, 11) == 2; }, 5s));
     EXPECT_EQ (countReads (VirtualProject::soundSetup, 11), 2);
-    EXPECT_TRUE (fhtest::pumpUntil ([&] { return pool.getNumJobs() == 0; }, 5s));
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return processor->getNumDeviceJobs() == 0; }, 5s));
     EXPECT_EQ (valueOf (sound (11), juce::Identifier ("Sound_HhBasicDecayTime")), 7424);
 
     ASSERT_TRUE (d.announce (project->renameKit ("LATE SET")));
-    EXPECT_TRUE (fhtest::pumpUntil ([&] { return textOf (device.getKit(), "Kit_Name") == "LATE SET"; }, 5s));
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return textOf (device().getKit(), "Kit_Name") == "LATE SET"; }, 5s));
     EXPECT_EQ (countReads (VirtualProject::kit), 2);
     EXPECT_TRUE (received (0x10).empty());
 }
 
 TEST_F (VirtualDeviceEndToEnd, PoolLibraryAndTotalRecallCommandsChangeTheDevice)
 {
-    auto& poolIfc = device.getPoolCommands();
+    auto& poolIfc = device().getPoolCommands();
     const auto track3 = project->getSound (2).setup;
 
     // Save T3 into pool position 100; the listing asked for afterwards shows it.
@@ -316,13 +289,13 @@ TEST_F (VirtualDeviceEndToEnd, PoolLibraryAndTotalRecallCommandsChangeTheDevice)
     EXPECT_EQ (saves[0].header.subType, 30);
     EXPECT_EQ (saves[0].payload, (fhemu::Bytes { 0, 0, 0, 2, 0, 0, 0, 100 }));
     poolIfc.updateSoundPool();
-    EXPECT_TRUE (fhtest::pumpUntil ([&] { return device.getSoundPool().getEntries()[100].used; }, 5s));
-    EXPECT_EQ (device.getSoundPool().getEntries()[100].name, juce::String (track3.name));
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return device().getSoundPool().getEntries()[100].used; }, 5s));
+    EXPECT_EQ (device().getSoundPool().getEntries()[100].name, juce::String (track3.name));
 
     // Into the library through the library's own save, which asks for bank 2 again.
-    device.getSoundLibrary().saveSound (1, 700);
-    EXPECT_TRUE (fhtest::pumpUntil ([&] { return device.getSoundLibrary().getEntry (700).used; }, 5s));
-    EXPECT_EQ (device.getSoundLibrary().getEntry (700).name, juce::String (project->getSound (1).setup.name));
+    device().getSoundLibrary().saveSound (1, 700);
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return device().getSoundLibrary().getEntry (700).used; }, 5s));
+    EXPECT_EQ (device().getSoundLibrary().getEntry (700).name, juce::String (project->getSound (1).setup.name));
 
     // Loading the pool position into T5: the device says the track's sound changed.
     ASSERT_TRUE (poolIfc.loadSound (4, 100));
@@ -331,11 +304,11 @@ TEST_F (VirtualDeviceEndToEnd, PoolLibraryAndTotalRecallCommandsChangeTheDevice)
     EXPECT_EQ (received (0x43).at (0).payload, (fhemu::Bytes { 0, 0, 0, 100, 0, 0, 0, 4 }));
 
     // Removals.
-    device.getSoundLibrary().removeSound (700);
+    device().getSoundLibrary().removeSound (700);
     ASSERT_TRUE (poolIfc.removeSound (100));
     poolIfc.updateSoundPool();
-    EXPECT_TRUE (fhtest::pumpUntil ([&] { return ! device.getSoundLibrary().getEntry (700).used
-                                                  && ! device.getSoundPool().getEntries()[100].used; }, 5s));
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return ! device().getSoundLibrary().getEntry (700).used
+                                                  && ! device().getSoundPool().getEntries()[100].used; }, 5s));
     EXPECT_FALSE (project->getLibrarySound (700).has_value());
     const auto removals = received (0x42);
     ASSERT_EQ (removals.size(), 2u);
@@ -343,23 +316,23 @@ TEST_F (VirtualDeviceEndToEnd, PoolLibraryAndTotalRecallCommandsChangeTheDevice)
     EXPECT_EQ (removals[1].header.argument, 100);
 
     // A new total-recall session: the device takes the id and reports state and id.
-    device.sendTotalRecallCommand ({ 4, 0x12345678 });
-    EXPECT_TRUE (fhtest::pumpUntil ([&] { return device.getTotalRecallState().getSessionId() == 0x12345678; }, 5s));
-    EXPECT_EQ (device.getTotalRecallState().getState(), VirtualProject::sessionActive);
+    device().sendTotalRecallCommand ({ 4, 0x12345678 });
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return device().getTotalRecallState().getSessionId() == 0x12345678; }, 5s));
+    EXPECT_EQ (device().getTotalRecallState().getState(), VirtualProject::sessionActive);
     EXPECT_EQ (project->getSessionId(), 0x12345678u);
     EXPECT_EQ (received (0x50).at (0).payload, (fhemu::Bytes { 4, 0x12, 0x34, 0x56, 0x78 }));
 
-    auto fetched = device.updateProjectFromMachine();
+    auto fetched = device().updateProjectFromMachine();
     ASSERT_TRUE (fetched->wait (5000));
     const auto image = project->getImage();
-    const auto stored = device.getTotalRecallState().getImage();
+    const auto stored = device().getTotalRecallState().getImage();
     EXPECT_EQ (stored.getSize(), image.size());
     EXPECT_EQ (std::memcmp (stored.getData(), image.data(), image.size()), 0);
 }
 
 TEST_F (VirtualDeviceEndToEnd, NamesTypedInTheProgramReachTheDevice)
 {
-    ASSERT_TRUE (device.getKit().setValueFromGui2 ("Kit_Name", "sunday"));
+    ASSERT_TRUE (device().getKit().setValueFromGui2 ("Kit_Name", "sunday"));
     ASSERT_TRUE (sound (3).setValueFromGui2 (soundName, "Bongo"));
     EXPECT_TRUE (fhtest::pumpUntil ([&] {
         return project->getKit().name == "SUNDAY" && project->getSound (3).setup.name == "BONGO";
@@ -385,14 +358,14 @@ TEST_F (VirtualDeviceEndToEnd, WhatTheDeviceCannotServeOrUseIsRefusedOrLoggedAnd
     const auto setupBefore = project->readRecord (VirtualProject::soundSetup, 2);
 
     // A read of a thirteenth track's sound: refused, and the program says so.
-    auto future = link.worker.read<Vantu::soundStorageContainer_t> ({}, 12);
+    auto future = worker().read<Vantu::soundStorageContainer_t> ({}, 12);
     EXPECT_TRUE (fhtest::pumpUntil ([&] { return programLog.contains ("Read NAK response! Failure on type=4"); }, 5s));
     EXPECT_EQ (emulatorWarnings(), 1u);
 
     // A sound setup cut short and a kit name of the wrong length reach the device as they are.
     const std::vector<std::uint8_t> shortSetup { 0, 2, 0, 0, 0, 0, 'X' };
-    EXPECT_TRUE (Vantu::sendRecordWrite (&link.worker, VirtualProject::soundSetup, 2, shortSetup));
-    EXPECT_TRUE (Vantu::sendRecordWrite (&link.worker, VirtualProject::kitName, 0, { 'A', 'B' }));
+    EXPECT_TRUE (Vantu::sendRecordWrite (&worker(), VirtualProject::soundSetup, 2, shortSetup));
+    EXPECT_TRUE (Vantu::sendRecordWrite (&worker(), VirtualProject::kitName, 0, { 'A', 'B' }));
     EXPECT_TRUE (fhtest::pumpUntil ([&] { return emulatorWarnings() == 3; }, 5s));
     EXPECT_EQ (project->readRecord (VirtualProject::kit, 0), kitBefore);
     EXPECT_EQ (project->readRecord (VirtualProject::soundSetup, 2), setupBefore);
