@@ -257,3 +257,47 @@ TEST_F (ProcessorTest, UnderRenoiseThereAreNoSidechainInputsAndCubaseIsOneFamily
     EXPECT_EQ (processor->getBusCount (true), 4);
 }
 } // namespace
+
+namespace
+{
+TEST_F (ProcessorTest, ASafetyMarginChangeIsLoggedOnceAndTheSameValueChangesNothing)
+{
+    fhtest::ScopedLogCapture log;
+    makeProcessor();
+    EXPECT_EQ (processor->getBufferSafetyMargin(), 100);
+    EXPECT_TRUE (log.contains ("Resampler buffer safety margin is 100"));
+
+    auto& preferences = *processor->getGlobalPreferences();
+    preferences.setBufferSafetyMargin (100);
+    EXPECT_FALSE (log.contains ("Resampler safety margin scale was changed"));
+    preferences.setBufferSafetyMargin (150);
+    preferences.setBufferSafetyMargin (150);
+    EXPECT_EQ (log.count ("Resampler safety margin scale was changed from 100 to 150"), 1);
+    EXPECT_EQ (log.count ("Resampler safety margin scale was changed"), 1);
+    EXPECT_EQ (processor->getBufferSafetyMargin(), 150);
+}
+
+TEST_F (ProcessorTest, StreamCharacteristicsWithoutAnOpenDeviceLeaveProcessingSuspended)
+{
+    fhtest::ScopedLogCapture log;
+    makeProcessor();
+    EXPECT_FALSE (processor->isSuspended());
+    processor->streamCharacteristicsChanged();
+    EXPECT_TRUE (log.contains ("Device is not open."));
+    EXPECT_TRUE (processor->isSuspended());
+}
+
+TEST_F (ProcessorTest, AnOpenDeviceStreamResumesProcessingAndAClosedOneSuspendsIt)
+{
+    startEngine();
+    makeProcessor();
+    ASSERT_TRUE (waitForWholeModel());
+    engine->removeDevice (kUid);
+    ASSERT_TRUE (fhtest::pumpUntil ([&] { return processor->isSuspended(); }, 10s));
+
+    // Opened again, the device's first audio block reports the stream's characteristics.
+    engine->addDevice (fhemu::EmulatorSession::virtualKolvane (kUid));
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return ! processor->isSuspended(); }, 10s));
+    EXPECT_TRUE (processor->getEngineClient().isDeviceOpen());
+}
+} // namespace
