@@ -1,8 +1,10 @@
 // The widget gallery: every widget of the program in every hue.
 //   fh_gallery                        shows the gallery in a window
 //   fh_gallery --screenshot out.png   writes a PNG picture of it and exits
+//   fh_gallery --machine-panels DIR   writes one PNG per machine panel into DIR and exits
 // Under a display-less machine: xvfb-run -a ./build/gallery/fh_gallery --screenshot out.png
 #include "GalleryComponent.h"
+#include "MachinePanelShots.h"
 
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 
@@ -39,15 +41,17 @@ bool writeScreenshot (juce::Component& component, const juce::File& file)
 
 int main (int argc, char** argv)
 {
-    juce::String screenshotPath;
+    juce::String screenshotPath, machinePanelsPath;
     for (int i = 1; i < argc; ++i)
     {
         const juce::String argument (argv[i]);
         if (argument == "--screenshot" && i + 1 < argc)
             screenshotPath = argv[++i];
+        else if (argument == "--machine-panels" && i + 1 < argc)
+            machinePanelsPath = argv[++i];
         else
         {
-            std::cerr << "usage: fh_gallery [--screenshot out.png]\n";
+            std::cerr << "usage: fh_gallery [--screenshot out.png | --machine-panels DIR]\n";
             return 2;
         }
     }
@@ -63,6 +67,12 @@ int main (int argc, char** argv)
     juce::Typeface::clearTypefaceCache();
 
     int result = 0;
+    if (machinePanelsPath.isNotEmpty())
+    {
+        const auto folder = juce::File::getCurrentWorkingDirectory().getChildFile (machinePanelsPath);
+        result = gallery::writeMachinePanelShots (folder) == 0 ? 0 : 1;
+    }
+    else
     {
         auto content = std::make_unique<gallery::GalleryComponent>();
 
