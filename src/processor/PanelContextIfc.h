@@ -16,5 +16,5 @@ public:
 
     virtual MachineDataUpdateTimer::Provider& getUpdateTimerProvider() = 0;
     virtual Vantu::Kit& getKit() = 0;
-    virtual GlobalPreferencesIfc& getGlobalPreferences() = 0;
+    virtual GlobalPreferencesIfc& getPreferences() = 0;
 };

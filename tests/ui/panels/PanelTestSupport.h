@@ -98,7 +98,7 @@ protected:
 
     void setWheelPreference (bool on)
     {
-        context.getGlobalPreferences().setSliderMouseWheel (on);
+        context.getPreferences().setSliderMouseWheel (on);
         pump();
     }
 

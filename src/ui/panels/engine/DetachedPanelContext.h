@@ -15,7 +15,7 @@ public:
 
     MachineDataUpdateTimer::Provider& getUpdateTimerProvider() override { return *this; }
     Vantu::Kit& getKit() override { return kit; }
-    GlobalPreferencesIfc& getGlobalPreferences() override { return preferences; }
+    GlobalPreferencesIfc& getPreferences() override { return preferences; }
     MachineDataUpdateTimer* getMachineDataUpdateTimer() override { return &timer; }
 
     // One poll of every listener registered with the timer.

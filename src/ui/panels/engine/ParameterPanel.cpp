@@ -12,7 +12,7 @@ MachineDataObject* ParameterPanel::findTrackObject (Vantu::Kit& kit, int trackIn
 ParameterPanel::ParameterPanel (PanelContextIfc& context, int trackIndexToUse, bool lfoTargets, bool midiTargets)
     : MachineDataObject::Listener<int, MachineDataObject> (&context.getUpdateTimerProvider(),
                                                           findTrackObject (context.getKit(), trackIndexToUse), {}),
-      preferences (context.getGlobalPreferences()),
+      preferences (context.getPreferences()),
       trackIndex (trackIndexToUse),
       modulationMenu (&context.getKit(), trackIndexToUse, lfoTargets, midiTargets)
 {
