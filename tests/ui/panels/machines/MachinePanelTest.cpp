@@ -220,6 +220,59 @@ TEST_F (DigitalPanelTest, FamilyParticulars)
     EXPECT_TRUE (dynamic_cast<BaseKnob&> (sliderOf (digital, 1)).isCompact());
 }
 
+// The analog family translates its captions and every help text; the digital
+// family only the knobs' and the overdrive slider's help texts.
+TEST_F (DigitalPanelTest, EachFamilyTranslatesItsOwnTexts)
+{
+    juce::LocalisedStrings::setCurrentMappings (new juce::LocalisedStrings (
+        "language: Test\n"
+        "\"Tune\" = \"TUNE\"\n"
+        "\"Punch\" = \"PUNCH\"\n"
+        "\"Sets the common pitch of the oscillators.\" = \"PITCH\"\n"
+        "\"Sets the depth and time of the pitch sweep.\" = \"SWEEP\"\n"
+        "\"Adds pseudo-compression and distortion to the sound, which results in something similar to accent. (On, Off)\" = \"ACCENT\"\n"
+        "\"Sets the overdrive (gain increase boost of the amp), located before the multi-mode filter in the signal path.\" = \"DRIVE\"\n",
+        false));
+
+    {
+        SnareDrumClassicPanel analog (context, analogTrack);
+        DigitalKickPanel digital (context, digitalTrack);
+
+        EXPECT_EQ (analog.getCaption (0)->getText(), "TUNE");
+        EXPECT_EQ (sliderOf (analog, 0).getTooltip(), "PITCH");
+        EXPECT_EQ (sliderOf (analog, 7).getTooltip(), "DRIVE");
+
+        EXPECT_EQ (digital.getCaption (0)->getText(), "Tune");
+        EXPECT_EQ (digital.getCaption (2)->getText(), "Punch");
+        EXPECT_EQ (sliderOf (digital, 1).getTooltip(), "SWEEP");
+        EXPECT_EQ (sliderOf (digital, 7).getTooltip(), "DRIVE");
+        EXPECT_EQ (dynamic_cast<juce::Button&> (*digital.getControlComponents (2).at (0)).getTooltip(),
+                   "Adds pseudo-compression and distortion to the sound, which results in something similar to accent. (On, Off)");
+    }
+
+    juce::LocalisedStrings::setCurrentMappings (nullptr);
+}
+
+TEST_F (AnalogPanelTest, WithTheWheelPreferenceOffTheWheelWritesNothing)
+{
+    SnareDrumClassicPanel panel (context, analogTrack);
+    panel.setBounds (0, 0, 800, 200);
+    poll();
+    setWheelPreference (false);
+
+    for (size_t i = 0; i < 8; ++i)
+    {
+        const double before = sliderOf (panel, i).getValue();
+        edit::wheel (sliderOf (panel, i), 0.5f);
+        EXPECT_EQ (sliderOf (panel, i).getValue(), before) << panel.getCaption (i)->getText();
+    }
+    EXPECT_TRUE (recorder.writes().empty());
+
+    setWheelPreference (true);
+    edit::wheel (sliderOf (panel, 7), 0.5f);
+    EXPECT_EQ (recorder.writes().size(), 1u) << "the analog overdrive slider follows the preference at once";
+}
+
 TEST_F (DigitalPanelTest, PixelsOfTheBackgroundAndOfAHighlightedKnob)
 {
     DigitalKickPanel panel (context, digitalTrack);
