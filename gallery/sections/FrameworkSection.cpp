@@ -1,4 +1,5 @@
 #include "GallerySection.h"
+#include "MenuDrawing.h"
 
 #include "ui/lookandfeel/CorvanelFonts.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
@@ -141,25 +142,6 @@ public:
 // An open pop-up menu, an open combo box pop-up, a tooltip and a call-out box,
 // drawn in place (the real ones are windows of their own, which a picture of
 // the gallery does not show).
-// Draws a pop-up menu's items as the open menu window shows them, one of them
-// under the mouse.
-void drawMenuInPlace (juce::Graphics& g, juce::LookAndFeel& lf, const juce::PopupMenu& menu, int width, int height,
-                      int highlightedItem)
-{
-    lf.drawPopupMenuBackground (g, width, height);
-    int y = 1, index = 0;
-    for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
-    {
-        const auto& item = it.getItem();
-        const int h = item.isSeparator ? 4 : 18;
-        lf.drawPopupMenuItem (g, { 1, y, width - 2, h }, item.isSeparator, item.isEnabled,
-                              ! item.isSeparator && index == highlightedItem, item.isTicked, item.subMenu != nullptr,
-                              item.text, item.shortcutKeyDescription, nullptr, nullptr);
-        y += h;
-        ++index;
-    }
-}
-
 class MenuPicture : public juce::Component
 {
 public:
