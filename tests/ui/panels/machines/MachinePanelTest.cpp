@@ -202,6 +202,32 @@ TEST_F (DigitalPanelTest, LayoutOfTheDigitalFamily)
     EXPECT_EQ (sliderOf (panel, 3).getBounds(), juce::Rectangle<int> (0, 7, 0, 54));
 }
 
+TEST_F (AnalogPanelTest, AnAnalogSwitchStandsUprightAndCountsFrom256)
+{
+    const MachinePanelSpec spec { 31, &analogFamily, { { "Osc Reset", Sound_HhBasicOscReset, ControlKind::onOff, "Resets." } } };
+    MachinePanel panel (context, analogTrack, spec);
+    panel.setBounds (0, 0, 800, 200);
+    auto& button = dynamic_cast<LabeledOnOffButton&> (*panel.getControlComponents (0).at (0));
+
+    EXPECT_EQ (panel.getCaption (0)->getBounds(), juce::Rectangle<int> (0, 57, 100, 20));
+    EXPECT_EQ (button.getBounds(), juce::Rectangle<int> (0, 77, 100, 32));
+    EXPECT_TRUE (button.vertical);
+    EXPECT_EQ (button.getButtonText(), "");
+
+    struct Case { int device; bool on; };
+    for (const auto& c : { Case { 256, true }, Case { 0x80, false }, Case { 0x7F00, true }, Case { 255, false } })
+    {
+        panel.setValueFromDevice (Sound_HhBasicOscReset, c.device);
+        EXPECT_EQ (button.getToggleState(), c.on) << c.device;
+    }
+    pump();
+    EXPECT_TRUE (recorder.writes().empty());
+
+    edit::click (button);
+    edit::click (button);
+    EXPECT_EQ (recorder.writes(), (std::vector<Write> { { Sound_HhBasicOscReset, 256 }, { Sound_HhBasicOscReset, 0 } }));
+}
+
 TEST_F (DigitalPanelTest, FamilyParticulars)
 {
     DigitalKickPanel digital (context, digitalTrack);
