@@ -2,7 +2,7 @@
 
 #include "engine/AsyncIoRecords.h"
 #include "engine/AsyncTransactionChannel.h"
-#include "engine/BoundedQueue.h"
+#include "realtime/BoundedQueue.h"
 #include "engine/FhAsyncDataHeader.h"
 #include "engine/IpcAsyncOutputStream.h"
 #include "engine/ReceivedTransaction.h"
