@@ -1,6 +1,7 @@
 #include "EmulatorReadResponder.h"
 
 #include "EmuLog.h"
+#include "EmuLz4.h"
 
 namespace fhemu
 {
@@ -147,6 +148,19 @@ void EmulatorReadResponder::handle (const RecordedTransaction& t)
         case Behaviour::wrongType:
             answer.subType = static_cast<std::uint8_t> (t.header.subType + 1);
             break;
+        case Behaviour::corruptCompressed:
+        case Behaviour::emptyCompressed:
+        {
+            auto packed = lz4::compress (behaviour == Behaviour::emptyCompressed ? Bytes {} : record);
+            if (! packed)
+                return;
+            if (behaviour == Behaviour::corruptCompressed)
+                packed->resize (packed->size() / 2);
+            answer.payload = std::move (*packed);
+            answer.compress = false;   // sent as it is, marked compressed
+            answer.totalLengthOverride = static_cast<std::uint32_t> (answer.payload.size()) | wire::compressedBit;
+            break;
+        }
         case Behaviour::late:
         {
             std::lock_guard<std::mutex> sl (lock);

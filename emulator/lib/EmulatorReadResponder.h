@@ -29,7 +29,9 @@ namespace fhemu
 class EmulatorReadResponder
 {
 public:
-    enum class Behaviour { answer, busy, refuse, ignore, late, wrongType };
+    // corruptCompressed: the record as an LZ4 frame cut off halfway (it cannot be
+    // decompressed); emptyCompressed: a valid LZ4 frame with nothing in it.
+    enum class Behaviour { answer, busy, refuse, ignore, late, wrongType, corruptCompressed, emptyCompressed };
 
     explicit EmulatorReadResponder (AsyncDataServer& server);
     ~EmulatorReadResponder();

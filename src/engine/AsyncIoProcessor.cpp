@@ -337,7 +337,10 @@ void AsyncIoProcessor::handleReceivedTransaction (std::uint8_t, const FhAsyncDat
     if (header.isCompressed())
     {
         if (! lz4DecompressFrame (payload, length, transaction.payload))
+        {
             FH_LOG (spdlog::level::err, "Failed to decompress async packet payload");
+            transaction.undecodable = true;
+        }
     }
     else
     {

@@ -5,7 +5,7 @@
 #include <chrono>
 
 FhAsyncDataWorker::FhAsyncDataWorker (IpcAsyncOutputStream::AsyncInterface* transport)
-    : juce::Thread ("FhAsyncDataWorker"), ioProcessor (transport, this)
+    : juce::Thread ("FhAsyncDataWorker"), ioProcessor (transport, this), transport (transport)
 {
 }
 
@@ -47,6 +47,29 @@ void FhAsyncDataWorker::republishCount()
     pendingCount.store (static_cast<int> (inFlight.size()));
 }
 
+void FhAsyncDataWorker::discardRequests()
+{
+    std::deque<std::shared_ptr<AbstractReadRequest>> queued;
+    std::vector<std::shared_ptr<AbstractReadRequest>> sent;
+    {
+        const juce::ScopedLock sl (newRequestLock);
+        queued.swap (newRequests);
+    }
+    {
+        const juce::ScopedWriteLock wl (inFlightLock);
+        sent.swap (inFlight);
+        const bool readyOnThisConnection = transport != nullptr
+                                        && readyGeneration.load() == transport->connectionGeneration();
+        if (! readyOnThisConnection)
+            engineReady.store (false);
+        republishCount();
+    }
+
+    if (const auto count = queued.size() + sent.size(); count > 0)
+        FH_LOG (spdlog::level::info, "Discarded {} outstanding read requests", count);
+    // The requests go here, outside the locks: each waiting future reports a broken promise.
+}
+
 void FhAsyncDataWorker::run()
 {
     while (! threadShouldExit())
@@ -64,7 +87,7 @@ void FhAsyncDataWorker::run()
         if (engineReady.load())
             sendDueRequests();
 
-        wait (inFlight.empty() ? -1 : 10);
+        wait (pendingCount.load() == 0 ? -1 : 10);
     }
 }
 
@@ -82,8 +105,8 @@ void FhAsyncDataWorker::takeNewRequests()
         }
         const juce::ScopedWriteLock wl (inFlightLock);
         inFlight.push_back (std::move (request));
+        republishCount();
     }
-    republishCount();
 }
 
 void FhAsyncDataWorker::sendDueRequests()
@@ -131,6 +154,14 @@ void FhAsyncDataWorker::handleTransaction (const ReceivedTransaction& transactio
 {
     const auto& header = transaction.header;
 
+    // A new connection numbers its transactions afresh: no loss between two connections.
+    if (const auto generation = transport != nullptr ? transport->connectionGeneration() : 0u;
+        generation != sequenceGeneration)
+    {
+        sequenceGeneration = generation;
+        lastSequence = { 0, 0 };
+    }
+
     if (header.channel == FhAsyncDataHeader::channelByte (0) || header.channel == FhAsyncDataHeader::channelByte (1))
     {
         auto& last = lastSequence[static_cast<std::size_t> (header.channel - FhAsyncDataHeader::channelByteBase)];
@@ -143,6 +174,7 @@ void FhAsyncDataWorker::handleTransaction (const ReceivedTransaction& transactio
     switch (header.command)
     {
         case AsyncCommand::engineReady:
+            readyGeneration.store (transport != nullptr ? transport->connectionGeneration() : 0);
             engineReady.store (true);
             break;
         case AsyncCommand::readData:
@@ -187,6 +219,16 @@ void FhAsyncDataWorker::handleReadData (const ReceivedTransaction& transaction)
     if (header.subType != request->dataType)
     {
         FH_LOG (spdlog::level::err, "Wrong data type in read response!");
+        return;
+    }
+
+    if (transaction.undecodable)
+    {
+        // Never handed to the request: an empty payload would become a zeroed record.
+        // The read fails as a refused one does: asked again at its deadline while tries remain.
+        FH_LOG (spdlog::level::err, "Read answer of type={} could not be decompressed; the read is asked again",
+                header.subType);
+        completeRequest (header.replySequence, false, false);
         return;
     }
 

@@ -100,10 +100,17 @@ public:
     };
 
     // The 8-byte argument of a read: two words, sent big-endian, first word first.
+    // A constructor rather than member initialisers, so that `read` can default it
+    // inside this class.
     struct ReadArgument
     {
-        std::uint32_t first = 0;
-        std::uint32_t second = 0;
+        constexpr ReadArgument (std::uint32_t firstWord = 0, std::uint32_t secondWord = 0) noexcept
+            : first (firstWord), second (secondWord)
+        {
+        }
+
+        std::uint32_t first;
+        std::uint32_t second;
     };
 
     // One outstanding read.
@@ -146,7 +153,9 @@ public:
             }
             else
             {
-                // The factory pads a short payload with zeros.
+                // The factory pads a short payload with zeros; an empty one carries nothing.
+                if (payload == nullptr || length <= 0)
+                    return false;
                 auto record = AsyncReadTraits<T>::make (payload, static_cast<std::size_t> (juce::jmax (0, length)));
                 if (record == nullptr)
                     return false;
@@ -181,6 +190,14 @@ public:
     // Reads in flight (sent or waiting to be sent), republished after each change.
     int pendingRequestCount() const { return pendingCount.load(); }
     bool isEngineReady() const { return engineReady.load(); }
+
+    // Any thread. Drops every read not yet answered, queued or in flight: their
+    // futures report a broken promise at once. Clears the engine-ready flag, so
+    // nothing is sent until the engine says again that it is ready; a ready
+    // transaction that came on the connection now open (the transport's
+    // generation) still counts, so a discard right after an open does not wait
+    // for a ready transaction that has already arrived.
+    void discardRequests();
 
     // Listener registration; change listeners only while nothing is delivered
     // (before the thread starts or from the listener's own constructor/destructor).
@@ -228,6 +245,9 @@ private:
 
     std::atomic<int> pendingCount { 0 };
     std::atomic<bool> engineReady { false };
+    std::atomic<std::uint32_t> readyGeneration { 0 };   // the transport's generation when the engine said ready
+    IpcAsyncOutputStream::AsyncInterface* const transport;
     juce::Array<Listener*> listeners;
-    std::array<std::uint32_t, 2> lastSequence { 0, 0 };
+    std::array<std::uint32_t, 2> lastSequence { 0, 0 };   // worker thread, per connection
+    std::uint32_t sequenceGeneration = 0;
 };

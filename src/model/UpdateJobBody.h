@@ -14,8 +14,10 @@ namespace Vantu
 // The common body of the update jobs, on the job pool's thread: waits for the
 // read's answer in one-second slices (so that a stopping pool gets its thread
 // back within about a second, with nothing applied), then takes the result and
-// hands it to `handle`. An error stored in the future (a read the worker gave
-// up) or thrown by `handle` is logged and reported through `failure`.
+// hands it to `handle`. An error stored in the future or thrown by `handle` is
+// logged and reported through `failure`; a read the worker gave up (its
+// broken promise: the worker has said why) or dropped when the device closed
+// ends the job quietly.
 template <typename Result, typename Handle>
 void runUpdateJob (juce::ThreadPoolJob* job, std::future<Result> future, Handle&& handle,
                    std::function<void()> failure = {})
@@ -33,6 +35,13 @@ void runUpdateJob (juce::ThreadPoolJob* job, std::future<Result> future, Handle&
             {
                 Result result = future.get();
                 handle (result);
+            }
+            catch (const std::future_error& e)
+            {
+                const bool givenUp = e.code() == std::make_error_condition (std::future_errc::broken_promise);
+                FH_LOG (givenUp ? spdlog::level::debug : spdlog::level::err, "Error: {}", e.what());
+                if (failure)
+                    failure();
             }
             catch (const std::exception& e)
             {

@@ -187,6 +187,11 @@ void CommonAudioProcessor::deviceOpened()
 void CommonAudioProcessor::deviceClosed()
 {
     stopStream();
+    // Reads of the closed device can no longer be answered: the update jobs not
+    // yet started are dropped, the reads in flight end now instead of at their
+    // deadlines (their jobs end quietly), and the next open starts afresh.
+    jobs.removeWaitingJobs();
+    worker.discardRequests();
     device.stopDataObjectThreads();
 }
 

@@ -93,7 +93,8 @@ public:
     // RemoteDeviceClient::DeviceListener
     // Client job thread: the data objects transmit, then the whole device is read.
     void deviceOpened() override;
-    // Client job thread, or the thread that stops the client.
+    // Client job thread, or the thread that stops the client: the stream stops, the
+    // waiting update jobs and reads are dropped, the data objects stop sending.
     void deviceClosed() override;
     // "CharacteristicsChangedThread".
     void streamCharacteristicsChanged() override;

@@ -32,6 +32,11 @@ bool ProcessorJobPool::addJob (const std::string& name, JobFunction function)
     return true;
 }
 
+void ProcessorJobPool::removeWaitingJobs()
+{
+    pool.removeAllJobs (false, 0);
+}
+
 void ProcessorJobPool::shutdown (int timeoutMs)
 {
     accepting = false;

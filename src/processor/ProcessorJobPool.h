@@ -17,6 +17,9 @@ public:
     // Any thread. The job is deleted by the pool when its function returns.
     bool addJob (const std::string& name, JobFunction function) override;
 
+    // Drops the jobs that have not started; running ones go on (any thread).
+    void removeWaitingJobs();
+
     // Refuses further jobs, asks running ones to stop, waits up to timeoutMs for the
     // pool to drain and removes what is left (message thread, during shutdown).
     void shutdown (int timeoutMs);

@@ -1,6 +1,7 @@
 // Typed reads through the asynchronous data worker against the engine
 // emulator: answers, busy and refusal answers, time-outs, alien and wrong
 // answers, packet-loss warnings, notifications and old records upgraded.
+#include "FakeTransport.h"
 #include "WorkerLoopback.h"
 
 #include "model/storage/StorageUpgrade.h"
@@ -310,4 +311,80 @@ TEST (WorkerLifetime, UnansweredReadReportsBrokenPromiseWhenTheWorkerGoes)
     }
     ASSERT_TRUE (ready (future, 100ms));
     EXPECT_THROW (future.get(), std::future_error);
+}
+
+TEST_F (WorkerTest, DiscardEndsEveryOutstandingReadAtOnce)
+{
+    for (int i = 0; i < 2; ++i)
+        loop.responder.pushBehaviour (Behaviour::ignore);
+    startReady();
+    auto sent = loop.worker.read<Vantu::soundStorageContainer_t> ({}, 3);
+    auto alsoSent = loop.worker.read<Vantu::kitStorageContainer_t>();
+    ASSERT_TRUE (waitUntil ([&] { return loop.reads().size() == 2; }));
+
+    loop.worker.discardRequests();
+    ASSERT_TRUE (ready (sent, 100ms));
+    ASSERT_TRUE (ready (alsoSent, 100ms));
+    EXPECT_THROW (sent.get(), std::future_error);
+    EXPECT_THROW (alsoSent.get(), std::future_error);
+    EXPECT_EQ (loop.worker.pendingRequestCount(), 0);
+    EXPECT_EQ (logs.count ("Discarded 2 outstanding read requests"), 1);
+
+    // The engine said it was ready on the connection that is still open: reads go on.
+    EXPECT_TRUE (loop.worker.isEngineReady());
+    auto next = loop.worker.read<Vantu::soundStorageContainer_t> ({}, 3);
+    ASSERT_TRUE (ready (next));
+    EXPECT_NE (next.get(), nullptr);
+}
+
+TEST (WorkerDiscard, ReadyOfAClosedConnectionIsForgottenAndQueuedReadsGoToo)
+{
+    fhtest::ScopedLogCapture logs;
+    FakeTransport transport;
+    FhAsyncDataWorker worker (&transport);
+    worker.handleTransaction (transactionOn (1, 1, AsyncCommand::engineReady));
+    ASSERT_TRUE (worker.isEngineReady());
+
+    // Not started: the read waits in the queue of new requests.
+    auto queued = worker.read<Vantu::kitStorageContainer_t>();
+    ++transport.generation;   // the connection closed
+    worker.discardRequests();
+    ASSERT_TRUE (ready (queued, 100ms));
+    EXPECT_THROW (queued.get(), std::future_error);
+    EXPECT_FALSE (worker.isEngineReady());
+    EXPECT_EQ (logs.count ("Discarded 1 outstanding read requests"), 1);
+
+    // Nothing to drop: no line.
+    worker.discardRequests();
+    EXPECT_EQ (logs.count ("Discarded"), 1);
+
+    worker.handleTransaction (transactionOn (1, 2, AsyncCommand::engineReady));
+    EXPECT_TRUE (worker.isEngineReady());
+}
+
+TEST_F (WorkerTest, CompressedAnswerThatCannotBeDecodedIsAskedAgainAndNeverZeroed)
+{
+    struct Case
+    {
+        Behaviour behaviour;
+        const char* line;
+    };
+    const Case cases[] { { Behaviour::corruptCompressed, "Read answer of type=13 could not be decompressed" },
+                         { Behaviour::emptyCompressed, "Could not handle response data!" } };
+
+    loop.worker.setResponseTimeout (0.1);
+    startReady();
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.line);
+        const auto before = loop.reads().size();
+        loop.responder.pushBehaviour (c.behaviour);
+        auto kit = loop.worker.read<Vantu::kitStorageContainer_t>();
+        ASSERT_TRUE (ready (kit));
+        const auto k = kit.get();
+        ASSERT_NE (k, nullptr);
+        EXPECT_EQ (std::string (reinterpret_cast<const char*> (k->raw + 4)), "MY KIT");
+        EXPECT_EQ (loop.reads().size(), before + 2);
+        EXPECT_EQ (logs.count (c.line), 1);
+    }
 }
