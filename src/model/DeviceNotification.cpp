@@ -1,6 +1,5 @@
 #include "model/DeviceNotification.h"
 
-#include <algorithm>
 
 namespace Vantu
 {
@@ -15,10 +14,18 @@ DeviceNotificationAction classifyNotification (std::uint8_t dataType, bool hasRe
     a.objectId = record.objectId;
     a.value = record.value;
 
+    // Whether the record's index names a track of the kit (lastIndex 11), or the
+    // effects track too (12); a notification for anything beyond is data meant for
+    // no track here and must not land on the last one.
+    const auto within = [&a, &record] (Kind kind, int lastIndex) {
+        a.kind = record.index <= lastIndex ? kind : Kind::outsideKit;
+    };
+    constexpr int lastTrack = 11, effectsTrack = 12;
+
     switch (dataType)
     {
-        case NotificationType::sound:             a.kind = Kind::updateSound; break;
-        case NotificationType::soundSetup:        a.kind = Kind::updateSoundSetup; break;
+        case NotificationType::sound:             within (Kind::updateSound, lastTrack); break;
+        case NotificationType::soundSetup:        within (Kind::updateSoundSetup, lastTrack); break;
         case 7: case 9:                           a.kind = Kind::none; break;
         case NotificationType::kit:               a.kind = Kind::updateKit; break;
         case NotificationType::settings:          a.kind = Kind::updateSettings; break;
@@ -26,13 +33,9 @@ DeviceNotificationAction classifyNotification (std::uint8_t dataType, bool hasRe
         case NotificationType::patternSettings:   a.kind = Kind::updatePatternSettings; break;
         case NotificationType::totalRecallSessionId: a.kind = Kind::updateTotalRecallSessionId; break;
         case NotificationType::fxParameter:       a.kind = Kind::fxParameter; break;
-        case NotificationType::kitParameter:      a.kind = Kind::kitParameter; break;
-        case NotificationType::settingsParameter: a.kind = Kind::settingsParameter; break;
-
-        case NotificationType::soundParameter:
-            a.kind = Kind::soundParameter;
-            a.track = std::clamp<int> (record.index, 0, 11);
-            break;
+        case NotificationType::kitParameter:      within (Kind::kitParameter, effectsTrack); break;
+        case NotificationType::settingsParameter: within (Kind::settingsParameter, effectsTrack); break;
+        case NotificationType::soundParameter:    within (Kind::soundParameter, lastTrack); break;
 
         case NotificationType::libraryBank:
             a.kind = Kind::updateSoundLibrary;

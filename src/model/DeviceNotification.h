@@ -13,6 +13,7 @@ struct DeviceNotificationAction
     {
         none,                 // nothing to do (no record, types 7 and 9, a pattern mute of track 12 or more)
         unhandled,            // an unknown data type: logged by the caller
+        outsideKit,           // a track the kit does not have (track): logged by the caller and ignored
         updateSound,          // track
         updateSoundSetup,     // track
         updateKit,
@@ -23,7 +24,7 @@ struct DeviceNotificationAction
         updateTotalRecallSessionId,
         setTotalRecallState,  // value (low 8 bits)
         setPatternMute,       // track, value
-        soundParameter,       // track (clamped to 0..11), objectId, value
+        soundParameter,       // track (0..11), objectId, value
         fxParameter,          // objectId, value
         kitParameter,         // track, objectId, value
         settingsParameter     // track, objectId, value
@@ -46,6 +47,8 @@ namespace NotificationType
 }
 
 // The action for a notification; `hasRecord` false gives none whatever the type.
-// A library notification names bank value / 256, or 15 above 4095.
+// A library notification names bank value / 256, or 15 above 4095. A sound, sound
+// setup or sound parameter of a track beyond T12, and a kit or settings parameter
+// of an index beyond the effects track (12), are outside the kit.
 DeviceNotificationAction classifyNotification (std::uint8_t dataType, bool hasRecord, const FhAsyncParamData& record);
 } // namespace Vantu

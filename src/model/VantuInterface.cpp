@@ -80,6 +80,10 @@ void VantuInterface::asyncNotificationReceived (std::uint8_t dataType, std::uint
     {
         case Kind::none: break;
         case Kind::unhandled: FH_LOG (spdlog::level::err, "Unhandled machine notification: {} ", (int) dataType); break;
+        case Kind::outsideKit:
+            FH_LOG (spdlog::level::warn, "Ignored a machine notification of type {} for track index {} outside the kit",
+                    (int) dataType, action.track);
+            break;
         case Kind::updateSound: updateSound (action.track); break;
         case Kind::updateSoundSetup: updateSoundSetup (action.track); break;
         case Kind::updateKit: updateKit(); break;
