@@ -55,6 +55,7 @@ void AsyncDataServer::serve()
             stream = s;
             ++this->accepted;
             decoder.reset();
+            stalled = false;
         }
         stateChanged.notify_all();
         fhemu::log (LogLevel::info, "data channel: client connected");
@@ -181,7 +182,14 @@ void AsyncDataServer::setConnectionHandler (std::function<void()> h)
 bool AsyncDataServer::sendRaw (const Bytes& bytes)
 {
     auto s = currentStream();
-    return s != nullptr && s->sendAll (bytes.data(), bytes.size());
+    return s != nullptr && ! stalled.load() && s->sendAll (bytes.data(), bytes.size());
+}
+
+bool AsyncDataServer::sendStalledFrame (std::int32_t declaredLength, std::size_t bytesSent)
+{
+    const bool sent = sendRaw (wire::frame (Bytes (bytesSent, 0x5A), wire::frameMagic, declaredLength));
+    stalled = true;
+    return sent;
 }
 
 bool AsyncDataServer::sendInPieces (const Bytes& bytes, const std::vector<std::size_t>& pieceSizes,

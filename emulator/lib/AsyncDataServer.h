@@ -68,6 +68,10 @@ public:
 
     // Closes the client connection as a vanishing engine would.
     void dropConnection();
+    // An engine that stops in the middle of a frame: the header announcing
+    // declaredLength bytes and the first bytesSent of them go out, then nothing
+    // more on this connection (every later send is dropped) until the next one.
+    bool sendStalledFrame (std::int32_t declaredLength, std::size_t bytesSent);
 
 private:
     void serve();
@@ -88,6 +92,7 @@ private:
     std::function<void()> connectionHandler;
 
     std::atomic<bool> stopping { false };
+    std::atomic<bool> stalled { false };   // the current connection sends nothing more
     std::thread thread;
 };
 } // namespace fhemu

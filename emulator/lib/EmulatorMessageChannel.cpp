@@ -53,6 +53,15 @@ std::vector<std::uint8_t> EmulatorMessageChannel::makeHandshake (std::uint32_t v
     return p;
 }
 
+std::vector<std::uint8_t> EmulatorMessageChannel::rawFrame (std::uint32_t declaredLength, const std::vector<std::uint8_t>& body)
+{
+    std::vector<std::uint8_t> bytes;
+    appendU32 (bytes, kMagic);
+    appendU32 (bytes, declaredLength);
+    bytes.insert (bytes.end(), body.begin(), body.end());
+    return bytes;
+}
+
 void EmulatorMessageChannel::handleFrame (const EmulatorFramedServer::ConnectionPtr& connection,
                                           std::vector<std::uint8_t>& payload)
 {
@@ -69,6 +78,11 @@ void EmulatorMessageChannel::handleFrame (const EmulatorFramedServer::Connection
     std::vector<std::uint8_t> answer;
     {
         std::lock_guard lock (responderMutex);
+        if (auto& unanswered = unansweredRequests[type]; unanswered > 0)
+        {
+            --unanswered;
+            return;
+        }
         if (type == 4 && listResponder)
             answer = listResponder();
         else if (type == 7 && connectionResponder)
@@ -76,6 +90,12 @@ void EmulatorMessageChannel::handleFrame (const EmulatorFramedServer::Connection
     }
     if (! answer.empty())
         connection->sendFrame (answer);
+}
+
+void EmulatorMessageChannel::leaveNextRequestsUnanswered (std::uint32_t type, int count)
+{
+    std::lock_guard lock (responderMutex);
+    unansweredRequests[type] = count;
 }
 
 void EmulatorMessageChannel::sendToAll (const std::vector<std::uint8_t>& payload)

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -38,6 +39,9 @@ public:
     void setConnectionResponder (ConnectionResponder responder);
     // When false, requests are received but never answered.
     void setAnswerRequests (bool answer) { answerRequests = answer; }
+    // The next `count` requests of the type (4 list, 7 connection) are received
+    // but not answered.
+    void leaveNextRequestsUnanswered (std::uint32_t type, int count);
 
     // To every connected client.
     void sendToAll (const std::vector<std::uint8_t>& payload);
@@ -56,6 +60,10 @@ public:
     int countReceived (std::uint32_t type) const;
 
     static std::vector<std::uint8_t> makeHandshake (std::uint32_t version);
+    // The channel's frame header declaring a length, followed by the given bytes
+    // (fewer than declared: a frame that stalls; none: an oversized announcement).
+    // Sent with sendRawToAll.
+    static std::vector<std::uint8_t> rawFrame (std::uint32_t declaredLength, const std::vector<std::uint8_t>& body);
 
 private:
     void handleFrame (const EmulatorFramedServer::ConnectionPtr& connection, std::vector<std::uint8_t>& payload);
@@ -63,6 +71,7 @@ private:
     EmulatorFramedServer server { kMagic };
     std::atomic<std::uint32_t> handshakeVersion { kEngineProtocolVersion };
     std::atomic<bool> answerRequests { true };
+    std::map<std::uint32_t, int> unansweredRequests;   // under responderMutex
     std::mutex responderMutex;
     ListResponder listResponder;
     ConnectionResponder connectionResponder;

@@ -2,7 +2,9 @@
 
 #include "foundation/Logger.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 
@@ -123,7 +125,16 @@ bool IpcSocket::write (const std::vector<std::uint8_t>& data)
     return write (data.data(), static_cast<int> (data.size()));
 }
 
-bool IpcSocket::readExactly (void* dest, int numBytes)
+namespace
+{
+std::int64_t steadyNowMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds> (steady_clock::now().time_since_epoch()).count();
+}
+} // namespace
+
+bool IpcSocket::readExactly (void* dest, int numBytes, std::int64_t deadline)
 {
     if (socket == nullptr || ! socket->isConnected())
     {
@@ -136,10 +147,30 @@ bool IpcSocket::readExactly (void* dest, int numBytes)
 
     while (got < numBytes)
     {
-        const int n = socket->read (out + got, numBytes - got, true);
+        int waitMs = idlePollMs;
+        if (deadline != 0)
+        {
+            const auto remaining = deadline - steadyNowMs();
+            if (remaining <= 0)
+            {
+                FH_LOG (spdlog::level::err, "IPC message did not arrive whole within {} ms; closing the connection",
+                        frameCompletionTimeoutMs);
+                close();
+                return false;
+            }
+            waitMs = static_cast<int> (std::min<std::int64_t> (remaining, idlePollMs));
+        }
+
+        const int ready = socket->waitUntilReady (true, waitMs);
+        if (ready == 0 && socket->isConnected())
+            continue;
+
+        const int n = ready > 0 ? socket->read (out + got, numBytes - got, false) : -1;
         if (n > 0)
         {
             got += n;
+            if (deadline == 0)
+                deadline = steadyNowMs() + frameCompletionTimeoutMs;   // the frame has begun
             continue;
         }
         if (n < 0 && errno == EINTR && socket->isConnected())
@@ -153,11 +184,21 @@ bool IpcSocket::readExactly (void* dest, int numBytes)
     return true;
 }
 
+void IpcSocket::endRunOfBadHeaders()
+{
+    if (badHeadersInARow > 1)
+        FH_LOG (spdlog::level::err, "Invalid magic header in IPC message: {} headers in a row dropped", badHeadersInARow);
+    badHeadersInARow = 0;
+}
+
 bool IpcSocket::readMessage (std::vector<std::uint8_t>& payload)
 {
     std::uint8_t header[frameHeaderSize];
-    if (! readExactly (header, frameHeaderSize))
+    if (! readExactly (header, frameHeaderSize, 0))
+    {
+        endRunOfBadHeaders();
         return false;
+    }
 
     std::uint32_t magic = 0;
     std::uint32_t rawLength = 0;
@@ -168,9 +209,13 @@ bool IpcSocket::readMessage (std::vector<std::uint8_t>& payload)
 
     if (magic != frameMagic)
     {
-        FH_LOG (spdlog::level::err, "Invalid magic header in IPC message");
+        // Every further 8 bytes are read as a header again: one line for the
+        // first, a count when the run ends.
+        if (badHeadersInARow++ == 0)
+            FH_LOG (spdlog::level::err, "Invalid magic header in IPC message");
         return false;
     }
+    endRunOfBadHeaders();
 
     if (length <= 0)
         return false;
@@ -184,5 +229,5 @@ bool IpcSocket::readMessage (std::vector<std::uint8_t>& payload)
     }
 
     payload.resize (static_cast<std::size_t> (length));
-    return readExactly (payload.data(), length);
+    return readExactly (payload.data(), length, steadyNowMs() + frameCompletionTimeoutMs);
 }

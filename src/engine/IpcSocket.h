@@ -19,6 +19,9 @@ class IpcSocket : public IpcSocketIfc
 public:
     static constexpr std::uint32_t frameMagic = 0x3671A379u;
     static constexpr int frameHeaderSize = 8;
+    // How long the rest of a frame may take once its first byte has come; a
+    // frame that stalls longer closes the connection.
+    static constexpr int frameCompletionTimeoutMs = 1000;
 
     explicit IpcSocket (int connectTimeoutMs = EngineLimits::defaultConnectTimeoutMs,
                         int maxFramePayload = EngineLimits::maxIncomingFramePayload);
@@ -37,8 +40,13 @@ public:
     std::uint32_t getConnectionGeneration() const { return generation.load(); }
 
 private:
-    bool readExactly (void* dest, int numBytes);
+    // deadline: monotonic milliseconds; 0 waits as long as the connection stands
+    // until the first byte, then gives the rest frameCompletionTimeoutMs.
+    bool readExactly (void* dest, int numBytes, std::int64_t deadline);
     bool sendAll (const std::uint8_t* data, int numBytes);
+    void endRunOfBadHeaders();
+
+    static constexpr int idlePollMs = 100;
 
     const int connectTimeoutMs;
     const int maxFramePayload;
@@ -47,4 +55,5 @@ private:
     std::atomic<std::uint32_t> generation { 0 };
     std::mutex sendLock;
     std::recursive_mutex stateLock;   // connect and close
+    int badHeadersInARow = 0;          // reader thread
 };

@@ -168,6 +168,37 @@ TEST_F (IpcSocketTest, BadFrameHeadersAreDroppedAndReadingGoesOn)
     EXPECT_EQ (listener.lost.load(), 0);
 }
 
+TEST_F (IpcSocketTest, ARunOfBadHeadersGivesOneLineAndACount)
+{
+    fhtest::ScopedLogCapture logs;
+    connectAndStart();
+
+    // 64 bytes of garbage are eight headers with a wrong magic number.
+    ASSERT_TRUE (server.sendRaw (std::vector<std::uint8_t> (64, 0xAB)));
+    ASSERT_TRUE (server.sendFrame ({ 7 }));
+
+    ASSERT_TRUE (waitUntil ([&] { return collector.size() >= 1; }));
+    EXPECT_EQ (collector.snapshot().front(), (std::vector<std::uint8_t> { 7 }));
+    EXPECT_EQ (logs.lines(), (std::vector<std::string> { "Invalid magic header in IPC message",
+                                                         "Invalid magic header in IPC message: 8 headers in a row dropped" }));
+    EXPECT_TRUE (connection.isConnected());
+}
+
+TEST_F (IpcSocketTest, FrameThatStallsHalfwayClosesTheConnection)
+{
+    fhtest::ScopedLogCapture logs;
+    connectAndStart();
+
+    // A header announcing 100 bytes, then 10 of them, then nothing.
+    ASSERT_TRUE (server.sendRaw (fhemu::wire::frame (patternBytes (10), fhemu::wire::frameMagic, 100)));
+
+    ASSERT_TRUE (waitUntil ([&] { return listener.lost.load() == 1; }));
+    EXPECT_EQ (logs.count ("IPC message did not arrive whole within 1000 ms; closing the connection"), 1);
+    EXPECT_FALSE (connection.isConnected());
+    EXPECT_TRUE (server.waitForDisconnect (5000ms));
+    EXPECT_EQ (collector.size(), 0u);
+}
+
 TEST_F (IpcSocketTest, OversizedFrameLengthClosesTheConnection)
 {
     fhtest::ScopedLogCapture logs;

@@ -130,10 +130,16 @@ TEST_F (MessageChannelTest, DataThatIsNotAFrameOfTheChannelIsALostConnection)
     {
         const char* what;
         std::vector<std::uint8_t> bytes;
+        const char* line;
     };
     const Case cases[] = {
-        { "wrong magic number", bytes ({ 0x11, 0x22, 0x33, 0x44, 4, 0, 0, 0, 1, 0, 0, 0 }) },
-        { "magic number of the data channel", bytes ({ 0x79, 0xa3, 0x71, 0x36, 0, 0, 0, 0 }) },
+        { "wrong magic number", bytes ({ 0x11, 0x22, 0x33, 0x44, 4, 0, 0, 0, 1, 0, 0, 0 }), "not a frame of this channel" },
+        { "magic number of the data channel", bytes ({ 0x79, 0xa3, 0x71, 0x36, 0, 0, 0, 0 }), "not a frame of this channel" },
+        // Refused before anything is allocated for it.
+        { "frame of about 2 GB", fhemu::EmulatorMessageChannel::rawFrame (0x7fff0000u, {}),
+          "a frame of 2147418112 bytes is over the limit of 1048576 bytes" },
+        { "frame that stalls halfway", fhemu::EmulatorMessageChannel::rawFrame (100, std::vector<std::uint8_t> (10, 5)),
+          "a frame did not arrive whole within 1000 ms" },
     };
 
     connectAndWaitReady();
@@ -146,7 +152,7 @@ TEST_F (MessageChannelTest, DataThatIsNotAFrameOfTheChannelIsALostConnection)
 
         // The client hears of the loss, says why, and is connected again within its retry time.
         ASSERT_TRUE (fhtest::pumpUntil ([&] { return listener.count ("disconnected") == connections; }, 5s));
-        EXPECT_TRUE (log.contains ("not a frame of this channel"));
+        EXPECT_EQ (log.count (c.line), 1);
         ++connections;
         ASSERT_TRUE (fhtest::pumpUntil ([&] { return listener.count ("protocol ok") == connections; }, 5s));
     }
