@@ -7,7 +7,7 @@
 
 namespace fhemu
 {
-EmulatorSession::EmulatorSession (Settings s) : settings (s)
+EmulatorSession::EmulatorSession (Settings s) : settings (s), audioSettings (s.audio)
 {
     channel.setListResponder ([this] { return makeDeviceList(); });
     channel.setConnectionResponder ([this] (std::uint64_t uid) { return answerConnection (uid); });
@@ -142,7 +142,12 @@ EmulatorSession::OpenDevice* EmulatorSession::open (std::uint64_t uid)
     char name[96];
     std::snprintf (name, sizeof (name), "FhEmuAudio_%d_%d_%llx", static_cast<int> (::getpid()), ++streamCounter,
                    static_cast<unsigned long long> (uid));
-    device->audio = std::make_unique<EmulatorAudioStream> (name, settings.audio);
+    EmulatorAudioStream::Settings audio;
+    {
+        std::lock_guard lock (mutex);
+        audio = audioSettings;
+    }
+    device->audio = std::make_unique<EmulatorAudioStream> (name, audio);
     if (! device->dataServer.start (0) || ! device->signallingServer.start (0) || ! device->audio->create())
         return nullptr;
     device->audio->start();
@@ -158,6 +163,18 @@ EmulatorSession::OpenDevice* EmulatorSession::open (std::uint64_t uid)
     return opened;
 }
 
+void EmulatorSession::setAudioSettings (const EmulatorAudioStream::Settings& audio)
+{
+    std::lock_guard lock (mutex);
+    audioSettings = audio;
+}
+
+void EmulatorSession::setOpenHook (std::function<void (OpenDevice&)> hook)
+{
+    std::lock_guard lock (mutex);
+    openHook = std::move (hook);
+}
+
 std::vector<std::uint8_t> EmulatorSession::answerConnection (std::uint64_t uid)
 {
     ++connectionRequests;
@@ -166,7 +183,23 @@ std::vector<std::uint8_t> EmulatorSession::answerConnection (std::uint64_t uid)
 
     std::vector<std::uint8_t> p;
     appendU32 (p, 8);
-    const auto* device = open (uid);
+    if (malformedConnectionAnswers.load() > 0)
+    {
+        --malformedConnectionAnswers;
+        appendU32 (p, 0);   // the ports and the stream name are missing
+        return p;
+    }
+    auto* device = open (uid);
+    if (device != nullptr)
+    {
+        std::function<void (OpenDevice&)> hook;
+        {
+            std::lock_guard lock (mutex);
+            hook = openHook;
+        }
+        if (hook)
+            hook (*device);
+    }
     if (device == nullptr)
     {
         appendU32 (p, 0);

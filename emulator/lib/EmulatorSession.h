@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -84,6 +85,14 @@ public:
     std::shared_ptr<VirtualProject> projectOf (std::uint64_t uid);
     // Answers connection requests only after this long (the reader thread sleeps).
     void setConnectionDelay (std::chrono::milliseconds delay) { connectionDelayMs = static_cast<int> (delay.count()); }
+    // The audio stream settings of the devices opened from now on.
+    void setAudioSettings (const EmulatorAudioStream::Settings& audio);
+    // The next `count` connection answers are cut short (malformed); the device is not opened.
+    void sendMalformedConnectionAnswers (int count) { malformedConnectionAnswers = count; }
+    // Called with every device a connection request opens, before the answer goes
+    // out (the message channel's reader thread): tests queue read behaviours or
+    // change the audio stream there.
+    void setOpenHook (std::function<void (OpenDevice&)> hook);
 
 private:
     std::vector<std::uint8_t> answerConnection (std::uint64_t uid);
@@ -97,5 +106,8 @@ private:
     std::atomic<int> connectionRequests { 0 };
     std::atomic<int> streamCounter { 0 };
     std::atomic<int> connectionDelayMs { 0 };
+    std::atomic<int> malformedConnectionAnswers { 0 };
+    std::function<void (OpenDevice&)> openHook;   // under mutex
+    EmulatorAudioStream::Settings audioSettings;   // under mutex
 };
 } // namespace fhemu

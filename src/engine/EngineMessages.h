@@ -60,4 +60,7 @@ struct DeviceConnectionResponse
 
 // Text forms used in log lines.
 std::string describeDeviceInfo (const DeviceDescription& description);
+// The text as UTF-8 with control characters (C0, DEL, C1) written as \xNN, so
+// that text from the engine cannot steer a terminal or split a log line.
+std::string escapeControlCharacters (const juce::String& text);
 std::string describeDeviceConnectionData (const DeviceConnectionData& data);

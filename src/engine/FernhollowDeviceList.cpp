@@ -11,10 +11,11 @@ void FernhollowDeviceList::setMessageConnection (std::shared_ptr<RemoteIpcMessag
     connectionHandedOver = true;
 }
 
-void FernhollowDeviceList::refresh()
+bool FernhollowDeviceList::refresh()
 {
-    fetchDeviceList();
+    const bool fetched = fetchDeviceList();
     sendChangeMessage (juce::String());
+    return fetched;
 }
 
 bool FernhollowDeviceList::fetchDeviceList()

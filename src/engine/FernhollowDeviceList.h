@@ -29,7 +29,8 @@ public:
     void setMessageConnection (std::shared_ptr<RemoteIpcMessageConnectionIfc> connection);
 
     // Fetches the list and then always broadcasts (the device client's job thread).
-    void refresh();
+    // Returns what the fetch returned.
+    bool refresh();
     // False without a message channel or when the request fails; the table then stays.
     bool fetchDeviceList();
 

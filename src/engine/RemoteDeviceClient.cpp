@@ -42,6 +42,7 @@ RemoteDeviceClient::~RemoteDeviceClient()
 {
     if (started.load())
         stop();
+    retryTimer.stopTimer();
     characteristicsThread->stopThread (kCharacteristicsThreadStopMs);
     pool.removeAllJobs (true, kJobWaitMs);
     audio->setClient (nullptr);
@@ -70,6 +71,7 @@ void RemoteDeviceClient::start()
 void RemoteDeviceClient::stop()
 {
     stopRequested = true;
+    retryTimer.stopTimer();
     characteristicsThread->stopThread (kCharacteristicsThreadStopMs);
     messageConnection->disconnect();
     messageConnection->removeListener (this);
@@ -103,6 +105,8 @@ void RemoteDeviceClient::connectionLost (IpcConnection* connection)
         {
             FH_LOG (spdlog::level::info, "Device disconnected");
             closeDevice (true);
+            // The device may still be there (only a connection went): open it again.
+            retryDeviceUpdate();
         }
     });
 }
@@ -123,7 +127,7 @@ void RemoteDeviceClient::changeListenerCallback (SafeChangeBroadcaster* source)
 void RemoteDeviceClient::deviceAttached (std::uint64_t uid)
 {
     FH_LOG (spdlog::level::info, "deviceUId {:x} was attached. Wanted device is {:x}", uid, selectedUid.load());
-    postJob ("RefreshDeviceList", [this] { deviceList->refresh(); });
+    postJob ("RefreshDeviceList", [this] { refreshDeviceList(); });
 }
 
 void RemoteDeviceClient::deviceDetached (std::uint64_t uid)
@@ -135,21 +139,60 @@ void RemoteDeviceClient::deviceDetached (std::uint64_t uid)
             FH_LOG (spdlog::level::info, "The device we want was detached ({:x})", selectedUid.load());
             closeDevice (true);
         }
-        deviceList->refresh();
+        refreshDeviceList();
     });
 }
 
 void RemoteDeviceClient::deviceDescriptionUpdated (std::uint64_t uid)
 {
     FH_LOG (spdlog::level::info, "Device description updated for {:x}", uid);
-    postJob ("RefreshDeviceList", [this] { deviceList->refresh(); });
+    postJob ("RefreshDeviceList", [this] { refreshDeviceList(); });
 }
 
 void RemoteDeviceClient::connectionStateChanged (bool protocolOk)
 {
-    FH_LOG (spdlog::level::info, "Connection connected, protocol version is {}", protocolOk ? "ok" : "NOT OK!");
+    // An engine of another protocol version opens nothing: worth a warning.
+    FH_LOG (protocolOk ? spdlog::level::info : spdlog::level::warn, "Connection connected, protocol version is {}",
+            protocolOk ? "ok" : "NOT OK!");
     if (protocolOk)
-        postJob ("RefreshDeviceList", [this] { deviceList->refresh(); });
+        postJob ("RefreshDeviceList", [this] { refreshDeviceList(); });
+}
+
+void RemoteDeviceClient::refreshDeviceList()
+{
+    if (! deviceList->refresh())
+        retryDeviceUpdate();
+}
+
+void RemoteDeviceClient::retryDeviceUpdate()
+{
+    if (acceptingJobs.load() && ! stopRequested.load() && ! retryTimer.isTimerRunning())
+    {
+        FH_LOG (spdlog::level::info, "Trying the device again in {} ms", kDeviceRetryIntervalMs);
+        retryTimer.startTimer (kDeviceRetryIntervalMs);
+    }
+}
+
+void RemoteDeviceClient::retryTimerCallback()
+{
+    // Done once a device is open; given up while the engine is gone (its return
+    // refreshes the list by itself).
+    const bool engineThere = messageConnection != nullptr
+                          && messageConnection->getProtocolVersion() == kPluginProtocolVersion;
+    if (! acceptingJobs.load() || stopRequested.load() || ! engineThere || isDeviceOpen())
+    {
+        retryTimer.stopTimer();
+        return;
+    }
+
+    // One retry at a time: a list request may take its whole time-out.
+    if (retryJobQueued.exchange (true))
+        return;
+    postJob ("RetryDeviceUpdate", [this] {
+        retryJobQueued = false;
+        if (! isDeviceOpen())
+            refreshDeviceList();
+    });
 }
 
 //==============================================================================
@@ -161,6 +204,15 @@ void RemoteDeviceClient::updateSelectedDevice()
         if (isDeviceOpen())
             closeDevice (true);
         selectedUid = stored;
+    }
+
+    if (! isDeviceOpen() && isAnyConnectionUp())
+    {
+        // A connection of the open device went and the job that closes it is
+        // queued: that close tries the device again. Opening now would meet the
+        // rest of the device still connected.
+        FH_LOG (spdlog::level::debug, "A device is still closing; its close tries it again");
+        return;
     }
 
     if (! isDeviceOpen())
@@ -262,11 +314,14 @@ bool RemoteDeviceClient::openDeviceLocked (std::uint64_t uid)
         return false;
     }
 
+    // From here on a failure is the engine's (no answer, no ports, no shared
+    // block): the device is listed and free, so it is tried again.
     DeviceConnectionData connection;
     if (! messageConnection->requestDeviceConnection (uid, connection))
     {
         FH_LOG (spdlog::level::err, "Device connection request failed! DeviceConnectionData: {}",
                 describeDeviceConnectionData (connection));
+        retryDeviceUpdate();
         return false;
     }
     FH_LOG (spdlog::level::info, "Device connection request successful. DeviceConnectionData: {}",
@@ -275,12 +330,14 @@ bool RemoteDeviceClient::openDeviceLocked (std::uint64_t uid)
     if (connection.audioPort < 0)
     {
         FH_LOG (spdlog::level::err, "Device is not available");
+        retryDeviceUpdate();
         return false;
     }
 
     auto failSockets = [this] {
         FH_LOG (spdlog::level::err, "Could not connect to IPC server!");
         closeDevice (false);
+        retryDeviceUpdate();
         return false;
     };
 
@@ -300,6 +357,7 @@ bool RemoteDeviceClient::openDeviceLocked (std::uint64_t uid)
     {
         FH_LOG (spdlog::level::err, "Could not connect to shared memory!");
         closeDevice (false);
+        retryDeviceUpdate();
         return false;
     }
 
@@ -343,6 +401,11 @@ bool RemoteDeviceClient::isDeviceOpen() const
         return false;
     }
     return asyncData->isConnected() && (audio->isConnected() || signalling->isConnected());
+}
+
+bool RemoteDeviceClient::isAnyConnectionUp() const
+{
+    return asyncData->isConnected() || signalling->isConnected() || audio->isConnected();
 }
 
 bool RemoteDeviceClient::isSelectedDeviceListed() const

@@ -10,6 +10,7 @@
 #include "foundation/SafeChangeBroadcaster.h"
 
 #include <juce_core/juce_core.h>
+#include <juce_events/juce_events.h>
 
 #include <atomic>
 #include <cstdint>
@@ -58,6 +59,10 @@ public:
 
     static constexpr int kCharacteristicsThreadStopMs = 6000;
     static constexpr int kJobWaitMs = 6000;
+    // After a lost data socket, a failed list request or an open the engine
+    // refused, the device update runs again this often (the message channel's own
+    // retry period) until a device is open or the engine is gone.
+    static constexpr int kDeviceRetryIntervalMs = 1000;
 
     RemoteDeviceClient (std::set<int> supportedProductIds, std::shared_ptr<PluginState> pluginState,
                         std::unique_ptr<IpcAudioConnectionSignalling> signalling,
@@ -115,6 +120,13 @@ private:
     void disconnected() override {}
 
     void postJob (const char* name, std::function<void()> work);
+    // Whether any of the device's three connections still stands (any thread).
+    bool isAnyConnectionUp() const;
+    // Job thread: fetches the device list; a failed fetch starts the retry.
+    void refreshDeviceList();
+    // Any thread: the device update is tried again every kDeviceRetryIntervalMs.
+    void retryDeviceUpdate();
+    void retryTimerCallback();   // message thread
     void updateSelectedDevice();
     std::optional<std::uint64_t> autoSelectDevice();
     bool openDeviceLocked (std::uint64_t uid);
@@ -143,6 +155,15 @@ private:
     // Open and close never run at once: stop closes on the message thread while a
     // job may still be opening.
     std::recursive_mutex deviceMutex;
+
+    struct RetryTimer : public juce::Timer
+    {
+        explicit RetryTimer (RemoteDeviceClient& c) : client (c) {}
+        void timerCallback() override { client.retryTimerCallback(); }
+        RemoteDeviceClient& client;
+    };
+    RetryTimer retryTimer { *this };
+    std::atomic<bool> retryJobQueued { false };
 
     std::atomic<int> pendingCharacteristics { 0 };
     std::atomic<std::uint64_t> latestCharacteristics { 0 };

@@ -92,6 +92,21 @@ TEST_F (FernhollowDeviceListTest, KeepsOnlySupportedProductsAndTheLastEntryOfAUi
                               "fernhollowProtocolVersion: 125");
 }
 
+TEST_F (FernhollowDeviceListTest, ControlCharactersOfANameAreWrittenEscaped)
+{
+    // A terminal escape, a line break and a C1 control in the name: kept in the list,
+    // escaped in the text form that reaches the log and the console.
+    engine.addDevice (device (7, 30, "K\x1b[2J\nB\x85\xe9"), false);
+    list.setMessageConnection (channel);
+    refresh();
+
+    const juce::juce_wchar expected[] = { 'K', 0x1b, '[', '2', 'J', '\n', 'B', 0x85, 0xe9, 0 };
+    EXPECT_EQ (list.getDeviceName (7), juce::String (juce::CharPointer_UTF32 (expected)));
+    const auto texts = list.getDeviceDescriptions();
+    ASSERT_EQ (texts.size(), 1u);
+    EXPECT_NE (texts[0].find (", name: K\\x1b[2J\\x0aB\\x85\xc3\xa9, "), std::string::npos) << texts[0];
+}
+
 TEST_F (FernhollowDeviceListTest, AFailedRequestKeepsTheListAndStillBroadcasts)
 {
     fhtest::ScopedLogCapture log;

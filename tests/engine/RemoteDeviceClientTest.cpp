@@ -134,7 +134,7 @@ TEST_F (RemoteDeviceClientTest, OpenAndCloseInOrderAndDetachOfTheOpenDevice)
     EXPECT_FALSE (open->audio->statistics().clientAttached);
 }
 
-TEST_F (RemoteDeviceClientTest, LossOfTheDataSocketClosesTheDevice)
+TEST_F (RemoteDeviceClientTest, LossOfTheDataSocketClosesTheDeviceAndOpensItAgain)
 {
     fhtest::ScopedLogCapture log;
     fhtest::DumpLogOnFailure dump (log);
@@ -148,7 +148,28 @@ TEST_F (RemoteDeviceClientTest, LossOfTheDataSocketClosesTheDevice)
 
     ASSERT_TRUE (fhtest::pumpUntil ([&] { return listener.count ("closed") >= 1; }, 10s));
     EXPECT_TRUE (log.contains ("Device disconnected"));
-    EXPECT_FALSE (client->isDeviceOpen());
+
+    // The device is still listed and free: the client tries it again every second.
+    ASSERT_TRUE (fhtest::pumpUntil ([&] { return listener.count ("opened") == 2 && client->isDeviceOpen(); }, 5s));
+    EXPECT_EQ (listener.events(), (std::vector<std::string> { "opened", "closed", "opened" }));
+    EXPECT_TRUE (log.contains ("Trying the device again in 1000 ms"));
+    EXPECT_EQ (engine->numConnectionRequests(), 2);
+}
+
+TEST_F (RemoteDeviceClientTest, AnEngineOfAnotherProtocolVersionIsAWarningAndOpensNothing)
+{
+    fhtest::ScopedLogCapture log;
+    engine->addDevice (device (kFirstUid), false);
+    engine->messageChannel().setHandshakeVersion (4);
+    startClient();
+
+    ASSERT_TRUE (fhtest::pumpUntil ([&] { return log.contains ("protocol version is NOT OK!"); }, 10s));
+    const auto warnings = log.linesFrom (spdlog::level::warn);
+    EXPECT_NE (std::find (warnings.begin(), warnings.end(), "Connection connected, protocol version is NOT OK!"),
+               warnings.end());
+    settle();
+    EXPECT_EQ (engine->numConnectionRequests(), 0);
+    EXPECT_EQ (listener.count ("opened"), 0);
 }
 
 TEST_F (RemoteDeviceClientTest, StopWhileAJobIsOpeningLeavesNothingOpenAndBalancesItsReports)
