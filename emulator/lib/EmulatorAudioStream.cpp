@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fhemu
 {
@@ -60,7 +61,7 @@ bool EmulatorAudioStream::create()
         filePath = sharedFolder() + "/" + name;
         {
             std::ofstream file (filePath, std::ios::binary | std::ios::trunc);
-            std::vector<char> zeros (AudioBlockLayout::totalBytes, 0);
+            std::vector<char> zeros (settings.fileBytes != 0 ? settings.fileBytes : AudioBlockLayout::totalBytes, 0);
             file.write (zeros.data(), static_cast<std::streamsize> (zeros.size()));
             if (! file)
                 return false;
@@ -68,10 +69,13 @@ bool EmulatorAudioStream::create()
         mapping = std::make_unique<file_mapping> (filePath.c_str(), read_write);
         region = std::make_unique<mapped_region> (*mapping, read_write);
 
-        named_semaphore::remove ((name + "_IA").c_str());
-        named_semaphore::remove ((name + "_OA").c_str());
-        input = std::make_unique<named_semaphore> (create_only, (name + "_IA").c_str(), 0);
-        output = std::make_unique<named_semaphore> (create_only, (name + "_OA").c_str(), 0);
+        if (settings.makeSemaphores)
+        {
+            named_semaphore::remove ((name + "_IA").c_str());
+            named_semaphore::remove ((name + "_OA").c_str());
+            input = std::make_unique<named_semaphore> (create_only, (name + "_IA").c_str(), 0);
+            output = std::make_unique<named_semaphore> (create_only, (name + "_OA").c_str(), 0);
+        }
 
         auto* block = static_cast<std::uint8_t*> (region->get_address());
         put<std::int32_t> (block, AudioBlockLayout::pluginDataCapacity, 2048);
@@ -93,15 +97,32 @@ void EmulatorAudioStream::remove()
     if (! filePath.empty())
     {
         std::remove (filePath.c_str());
-        named_semaphore::remove ((name + "_IA").c_str());
-        named_semaphore::remove ((name + "_OA").c_str());
+        if (settings.makeSemaphores)
+        {
+            named_semaphore::remove ((name + "_IA").c_str());
+            named_semaphore::remove ((name + "_OA").c_str());
+        }
         filePath.clear();
     }
 }
 
+void EmulatorAudioStream::shrinkFile (std::size_t bytes)
+{
+    stop();
+    {
+        std::lock_guard lock (statsMutex);
+        region.reset();
+        mapping.reset();
+    }
+    if (! filePath.empty())
+        ::truncate (filePath.c_str(), static_cast<off_t> (bytes));
+    if (input != nullptr)
+        input->post();
+}
+
 void EmulatorAudioStream::start()
 {
-    if (thread.joinable() || region == nullptr)
+    if (thread.joinable() || region == nullptr || input == nullptr)
         return;
     stopping = false;
     thread = std::thread ([this] { run(); });

@@ -60,6 +60,11 @@ public:
         Pacing pacing = Pacing::realTime;
         int answerTimeoutMs = 200;
         double sampleRate = 48000.0;
+        // Faults of the engine's shared objects: the file's length (0: the whole
+        // block with its padding), and whether the engine makes the semaphores at
+        // all (without them it never posts; whoever comes first creates them).
+        std::size_t fileBytes = 0;
+        bool makeSemaphores = true;
     };
 
     struct Statistics
@@ -84,6 +89,10 @@ public:
     void start();
     void stop();
     void remove();   // deletes the file and the semaphores
+    // An engine that shrinks the file under a running stream: the stream stops,
+    // lets go of its own mapping, cuts the file to `bytes` and posts once more so
+    // that the client looks at the block.
+    void shrinkFile (std::size_t bytes);
 
     const std::string& getName() const { return name; }
     static std::string sharedFolder();

@@ -16,6 +16,10 @@ namespace EngineLimits
     // Time a connection's stop waits for its reader thread.
     inline constexpr int connectionStopTimeoutMs = 3000;
 
+    // An engine that posts no audio block for this long has stalled: the audio
+    // connection is closed, which closes the device (it is then tried again).
+    inline constexpr int audioStallLimitMs = 5000;
+
     // Frames this program writes never carry more than this.
     inline constexpr int maxOutgoingFramePayload = 1023;
 

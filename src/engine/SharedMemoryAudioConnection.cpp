@@ -3,6 +3,8 @@
 #include "foundation/Logger.h"
 #include "foundation/ScopedThreadCharacteristics.h"
 
+#include <chrono>
+
 namespace
 {
 constexpr int kTaskTypeProAudio = 1;
@@ -48,8 +50,13 @@ void SharedMemoryAudioConnection::startAudioThread()
 {
     std::lock_guard lock (threadMutex);
     if (audioThread.joinable())
-        return;
+    {
+        if (loopRunning.load())
+            return;
+        audioThread.join();   // a loop that ended by itself
+    }
     stopFlag = false;
+    loopRunning = true;
     audioThread = std::thread ([this] { audioThreadLoop(); });
 }
 
@@ -77,24 +84,71 @@ bool SharedMemoryAudioConnection::isAudioThreadRunning()
     return audioThread.joinable() && block.load() != nullptr;
 }
 
+namespace
+{
+std::int64_t monotonicMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds> (steady_clock::now().time_since_epoch()).count();
+}
+} // namespace
+
+void SharedMemoryAudioConnection::logTimeOut (int timeOutsInARow, std::int64_t now, std::int64_t& lastLineAt)
+{
+    constexpr std::int64_t countInterval = 1000;
+    if (timeOutsInARow == 1)
+    {
+        FH_LOG (spdlog::level::err, "Timed out waiting for input from the server");
+        lastLineAt = now;
+    }
+    else if (now - lastLineAt >= countInterval)
+    {
+        FH_LOG (spdlog::level::err, "Timed out waiting for input from the server ({} times in a row)", timeOutsInARow);
+        lastLineAt = now;
+    }
+}
+
 void SharedMemoryAudioConnection::audioThreadLoop()
 {
     auto characteristics = makeThreadCharacteristicsGuard (kTaskTypeProAudio, kPriorityCritical, scheduler);
 
     auto* data = block.load();
     if (data == nullptr)
+    {
+        loopRunning = false;
         return;
+    }
 
-    data->clientAttached = 1;
+    // Nothing of the block is touched while the file may be shorter than the block.
+    auto end = user->isIntact() ? LoopEnd::stopped : LoopEnd::shrunk;
+    if (end == LoopEnd::stopped)
+        data->clientAttached = 1;
 
-    while (! stopFlag.load())
+    int timeOutsInARow = 0;
+    std::int64_t lastBlockAt = monotonicMs(), lastTimeOutLineAt = 0;
+
+    while (end == LoopEnd::stopped && ! stopFlag.load())
     {
         if (! user->waitForInput (inputTimeoutMs))
         {
             // No block in flight: nothing real-time is going on while this is logged.
-            FH_LOG (spdlog::level::err, "Timed out waiting for input from the server");
+            const auto now = monotonicMs();
+            logTimeOut (++timeOutsInARow, now, lastTimeOutLineAt);
             user->waitForOutputSignal (0);
+            if (now - lastBlockAt >= stallLimitMs.load())
+                end = LoopEnd::stalled;
             continue;
+        }
+
+        if (timeOutsInARow > 1)
+            FH_LOG (spdlog::level::info, "Input from the server again after {} time-outs", timeOutsInARow);
+        timeOutsInARow = 0;
+        lastBlockAt = monotonicMs();
+
+        if (! user->isIntact())
+        {
+            end = LoopEnd::shrunk;
+            break;
         }
 
         // Everything the engine wrote is checked before any of it is used as an index.
@@ -125,9 +179,20 @@ void SharedMemoryAudioConnection::audioThreadLoop()
         user->signalOutput();
     }
 
+    if (end != LoopEnd::shrunk && user->isIntact())
+        data->clientAttached = 0;
     user->close();
-    data->clientAttached = 0;
     block = nullptr;
     lastBlockSize = 0;
     lastStreamValue2 = 0;
+    loopRunning = false;
+
+    if (end == LoopEnd::stalled)
+        FH_LOG (spdlog::level::err, "No audio block from the server for {} ms; closing the audio connection",
+                stallLimitMs.load());
+    else if (end == LoopEnd::shrunk)
+        FH_LOG (spdlog::level::err, "The shared audio block is shorter than its {} bytes; closing the audio connection",
+                SharedBlockUsedBytes<SharedMemoryAudioData>::value);
+    if (end != LoopEnd::stopped)
+        notifyConnectionLost();
 }

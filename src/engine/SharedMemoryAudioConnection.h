@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/EngineLimits.h"
 #include "engine/IpcConnection.h"
 #include "engine/SharedMemoryUser.h"
 #include "platform/SchedulerBackend.h"
@@ -49,6 +50,10 @@ public:
                                           SchedulerBackend& scheduler = systemSchedulerBackend());
     ~SharedMemoryAudioConnection() override;
 
+    // How long the engine may post nothing before the connection is closed as
+    // stalled (set before the audio thread starts).
+    void setStallLimit (int milliseconds) { stallLimitMs = milliseconds; }
+
     bool isConnected() const override { return block.load() != nullptr; }
     bool getConnectResult() const override { return true; }
 
@@ -58,6 +63,8 @@ public:
 
     void startAudioThread();
     // Ends the audio loop and joins its thread; the block is released (isConnected false).
+    // The loop also ends by itself, reporting the connection lost, when the engine
+    // stalls or shrinks the shared file; the next start joins that thread.
     void stopAudioThread();
 
     // Tells the remaining listeners that the connection is gone (after stopAudioThread).
@@ -72,7 +79,17 @@ public:
     std::uint64_t getNumDroppedBlocks() const noexcept { return droppedBlocks.load(); }
 
 private:
+    enum class LoopEnd
+    {
+        stopped,
+        stalled,
+        shrunk
+    };
+
     void audioThreadLoop();
+    // Audio thread, while no block is in flight: the first time-out of a stall is
+    // logged, then a count once a second.
+    void logTimeOut (int timeOutsInARow, std::int64_t now, std::int64_t& lastLineAt);
 
     std::unique_ptr<User> user;
     const int inputTimeoutMs;
@@ -82,6 +99,8 @@ private:
     int lastStreamValue2 = 0;
     std::thread audioThread;
     std::atomic<bool> stopFlag { false };
+    std::atomic<bool> loopRunning { false };
+    std::atomic<int> stallLimitMs { EngineLimits::audioStallLimitMs };
     std::recursive_mutex threadMutex;
     std::atomic<std::uint64_t> droppedBlocks { 0 };
 };

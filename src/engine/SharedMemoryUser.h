@@ -8,8 +8,25 @@
 #include <boost/interprocess/sync/named_semaphore.hpp>
 
 #include <memory>
+#include <sys/stat.h>
+#include <type_traits>
 #include <stdexcept>
 #include <string>
+
+// The bytes of a shared block that its user reads and writes: the whole type, or,
+// for a type whose last field is followed by padding, what its usedBytes() names.
+// A mapping this long is enough.
+template <typename Data, typename = void>
+struct SharedBlockUsedBytes
+{
+    static constexpr std::size_t value = sizeof (Data);
+};
+
+template <typename Data>
+struct SharedBlockUsedBytes<Data, std::void_t<decltype (Data::usedBytes())>>
+{
+    static constexpr std::size_t value = Data::usedBytes();
+};
 
 // The program's side of one shared block and its two named semaphores: the engine
 // posts the input semaphore when a block is ready, the program posts the output
@@ -27,6 +44,9 @@ public:
     // With 0 it only takes a count that is already there.
     virtual bool waitForOutputSignal (int milliseconds) = 0;
     virtual void close() = 0;
+    // Whether the shared file still holds the whole block: the engine may shrink
+    // it, and touching a mapped page beyond the file's end kills the process.
+    virtual bool isIntact() const { return true; }
 };
 
 template <typename Data>
@@ -35,27 +55,68 @@ class SharedMemoryCommon
 public:
     // A named semaphore with a timed wait. The wait has its own deadline, so a
     // time-out never posts the semaphore and never leaves a count behind.
+    // The semaphore is opened, or created when the engine has not made it yet;
+    // named semaphores outlive the process, so one this wrapper created is
+    // removed again by removeIfCreated.
     class SemaphoreWrapper
     {
     public:
-        explicit SemaphoreWrapper (const std::string& name)
-            : semaphore (boost::interprocess::open_or_create, name.c_str(), 0)
+        explicit SemaphoreWrapper (const std::string& semaphoreName)
+            : name (semaphoreName), semaphore (openOrCreate (semaphoreName, created))
         {
         }
+
+        ~SemaphoreWrapper() { removeIfCreated(); }
+
+        // Takes the name away (the handle stays usable) when this wrapper made it.
+        void removeIfCreated()
+        {
+            if (created)
+                boost::interprocess::named_semaphore::remove (name.c_str());
+            created = false;
+        }
+
+        bool wasCreatedHere() const { return created; }
 
         bool timedWait (int milliseconds)
         {
             if (milliseconds <= 0)
-                return semaphore.try_wait();
+                return semaphore->try_wait();
             const auto deadline = boost::posix_time::microsec_clock::universal_time()
                                 + boost::posix_time::milliseconds (milliseconds);
-            return semaphore.timed_wait (deadline);
+            return semaphore->timed_wait (deadline);
         }
 
-        void post() { semaphore.post(); }
+        void post() { semaphore->post(); }
 
     private:
-        boost::interprocess::named_semaphore semaphore;
+        static std::unique_ptr<boost::interprocess::named_semaphore> openOrCreate (const std::string& n, bool& createdHere)
+        {
+            using namespace boost::interprocess;
+            createdHere = false;
+            try
+            {
+                return std::make_unique<named_semaphore> (open_only, n.c_str());
+            }
+            catch (const interprocess_exception&)
+            {
+            }
+            try
+            {
+                auto made = std::make_unique<named_semaphore> (create_only, n.c_str(), 0);
+                createdHere = true;
+                return made;
+            }
+            catch (const interprocess_exception&)
+            {
+                // The engine made it in the meantime.
+                return std::make_unique<named_semaphore> (open_only, n.c_str());
+            }
+        }
+
+        const std::string name;
+        bool created = false;
+        std::unique_ptr<boost::interprocess::named_semaphore> semaphore;
     };
 
     SharedMemoryCommon (std::string inputSuffix_, std::string outputSuffix_)
@@ -84,7 +145,7 @@ protected:
         using namespace boost::interprocess;
         file_mapping newMapping (path.c_str(), read_write);
         mapped_region newRegion (newMapping, read_write);
-        if (newRegion.get_size() < sizeof (Data))
+        if (newRegion.get_size() < SharedBlockUsedBytes<Data>::value)
             throw std::runtime_error ("Shared memory '" + name + "' is smaller than its block");
 
         auto newInput = std::make_unique<SemaphoreWrapper> (name + inputSuffix);
@@ -142,6 +203,21 @@ public:
         return this->outputSemaphore != nullptr && this->outputSemaphore->timedWait (milliseconds);
     }
 
-    // The mapping and the semaphores stay until the next open or the destructor.
-    void close() override {}
+    // The mapping and the semaphores stay until the next open or the destructor;
+    // the names of semaphores created here go now.
+    void close() override
+    {
+        if (this->inputSemaphore != nullptr)
+            this->inputSemaphore->removeIfCreated();
+        if (this->outputSemaphore != nullptr)
+            this->outputSemaphore->removeIfCreated();
+    }
+
+    bool isIntact() const override
+    {
+        struct stat status {};
+        const auto handle = this->mapping.get_mapping_handle().handle;
+        return this->data != nullptr && ::fstat (handle, &status) == 0
+            && static_cast<std::size_t> (status.st_size) >= SharedBlockUsedBytes<Data>::value;
+    }
 };

@@ -21,6 +21,7 @@ std::unique_ptr<RemoteDeviceClient> makeRemoteDeviceClient (const std::set<int>&
     auto user = std::make_unique<SharedMemoryUser<SharedMemoryAudioData>> ("_IA", "_OA");
     auto& scheduler = options.scheduler != nullptr ? *options.scheduler : systemSchedulerBackend();
     auto audio = std::make_unique<SharedMemoryAudioConnection> (std::move (user), options.audioInputTimeoutMs, scheduler);
+    audio->setStallLimit (options.audioStallLimitMs);
 
     auto asyncData = std::make_unique<IpcConnectionAsyncData> (std::make_unique<IpcSocket>());
     auto signalling = std::make_unique<IpcAudioConnectionSignalling> (std::make_unique<IpcSocket>());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/EngineLimits.h"
 #include "engine/EngineMessages.h"
 #include "engine/RemoteDeviceClient.h"
 
@@ -18,6 +19,7 @@ struct EngineClientOptions
     int messagePort = kFernhollowEngineMessagePort;
     std::chrono::milliseconds responseTimeout { 5000 };
     int audioInputTimeoutMs = 100;
+    int audioStallLimitMs = EngineLimits::audioStallLimitMs;
     SchedulerBackend* scheduler = nullptr;   // null: the system's
 };
 

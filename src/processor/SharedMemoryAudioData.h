@@ -26,7 +26,16 @@ struct SharedMemoryAudioData
     std::int32_t pluginDataCapacity;                        // 0x10818
     std::uint8_t pluginData[kPluginDataBytes];              // 0x1081C
     std::uint8_t clientAttached;                            // 0x1101C, 1 while the audio thread serves the block
+
+    // The bytes up to and with the last field, without the padding that follows:
+    // the engine may size the file to exactly this.
+    static constexpr std::size_t usedBytes();
 };
+
+constexpr std::size_t SharedMemoryAudioData::usedBytes()
+{
+    return offsetof (SharedMemoryAudioData, clientAttached) + 1;
+}
 
 static_assert (offsetof (SharedMemoryAudioData, streamValue2) == 0x0C);
 static_assert (offsetof (SharedMemoryAudioData, blockSize) == 0x0E);
@@ -41,7 +50,7 @@ static_assert (offsetof (SharedMemoryAudioData, pluginData) == 0x1081C);
 static_assert (offsetof (SharedMemoryAudioData, clientAttached) == 0x1101C);
 
 // The bytes of the block that the program touches: a mapping shorter than this is refused.
-inline constexpr std::size_t kSharedMemoryAudioDataUsedBytes = offsetof (SharedMemoryAudioData, clientAttached) + 1;
+inline constexpr std::size_t kSharedMemoryAudioDataUsedBytes = SharedMemoryAudioData::usedBytes();
 
 // Whether the values the engine wrote into the block can be used to index it. A block
 // that fails this is dropped (and still answered), never indexed.

@@ -99,4 +99,72 @@ TEST_F (SharedMemoryUserTest, RefusesMissingShortAndEscapingBlocks)
     }
     EXPECT_EQ (user.getData(), nullptr);
 }
+TEST_F (SharedMemoryUserTest, AFileOfExactlyTheUsedBytesIsEnoughAndAShrunkFileIsNoticed)
+{
+    struct Case
+    {
+        std::size_t fileBytes;
+        bool opens;
+    };
+    const Case cases[] { { sizeof (SharedMemoryAudioData), true },
+                         { kSharedMemoryAudioDataUsedBytes, true },   // sized to the last field
+                         { kSharedMemoryAudioDataUsedBytes - 1, false } };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.fileBytes);
+        fhemu::EmulatorAudioStream::Settings settings;
+        settings.fileBytes = c.fileBytes;
+        fhemu::EmulatorAudioStream engine (uniqueName ("sized") + std::to_string (c.fileBytes), settings);
+        ASSERT_TRUE (engine.create());
+
+        SharedMemoryUser<SharedMemoryAudioData> user ("_IA", "_OA");
+        if (! c.opens)
+        {
+            EXPECT_ANY_THROW (user.open (engine.getName()));
+            continue;
+        }
+        ASSERT_NO_THROW (user.open (engine.getName()));
+        EXPECT_TRUE (user.isIntact());
+        EXPECT_EQ (user.getData()->pluginDataCapacity, 2048);
+
+        engine.shrinkFile (1024);
+        EXPECT_FALSE (user.isIntact());
+    }
+}
+
+TEST_F (SharedMemoryUserTest, SemaphoresItHadToMakeAreRemovedAtCloseOthersStay)
+{
+    namespace bip = boost::interprocess;
+    const auto exists = [] (const std::string& name) {
+        try
+        {
+            bip::named_semaphore (bip::open_only, name.c_str());
+            return true;
+        }
+        catch (const bip::interprocess_exception&)
+        {
+            return false;
+        }
+    };
+
+    for (const bool engineMakesThem : { false, true })
+    {
+        SCOPED_TRACE (engineMakesThem);
+        fhemu::EmulatorAudioStream::Settings settings;
+        settings.makeSemaphores = engineMakesThem;
+        fhemu::EmulatorAudioStream engine (uniqueName (engineMakesThem ? "made" : "late"), settings);
+        ASSERT_TRUE (engine.create());
+
+        SharedMemoryUser<SharedMemoryAudioData> user ("_IA", "_OA");
+        user.open (engine.getName());
+        EXPECT_TRUE (exists (engine.getName() + "_IA"));
+        EXPECT_TRUE (exists (engine.getName() + "_OA"));
+
+        user.close();
+        EXPECT_EQ (exists (engine.getName() + "_IA"), engineMakesThem);
+        EXPECT_EQ (exists (engine.getName() + "_OA"), engineMakesThem);
+        EXPECT_FALSE (user.waitForInput (0));   // the handles stay usable until the next open
+    }
+}
 } // namespace
