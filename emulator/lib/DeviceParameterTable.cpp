@@ -449,9 +449,11 @@ std::optional<int> soundSlotOfObject (int objectId, int machineType)
     for (const auto& p : machineParameters)
         if (p.machineType == machineType && p.objectId == objectId)
             return p.slot;
+    // A page parameter counts only where this machine has it: Filter Base and
+    // Width, and each family's Filter Type, are not parameters of every machine.
     for (const auto& p : soundPageParameters)
         if (p.objectId == objectId)
-            return p.slot;
+            return soundPageParameter (p.slot, machineType) == &p ? std::optional<int> (p.slot) : std::nullopt;
     return std::nullopt;
 }
 

@@ -8,10 +8,12 @@
 #include "model/storage/StorageUpgrade.h"
 #include "model/storage/WireFactories.h"
 #include "model/tables/ParameterTable.h"
+#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 
 using namespace fhemu;
@@ -82,9 +84,12 @@ TEST_F (VirtualProjectRecords, KitIsReadWholeAndWithoutAComplaint)
 
     Vantu::kitData_t kit {};
     testing::internal::CaptureStdout();
+    std::optional<fhtest::ScopedLogCapture> log (std::in_place);
     ASSERT_TRUE (Vantu::upgradeKitStorage (stored.get()));
     ASSERT_TRUE (Vantu::Serializer::readKit (&kit, stored.get()));
     EXPECT_EQ (testing::internal::GetCapturedStdout(), "");   // no value out of its range
+    EXPECT_TRUE (log->lines().empty());
+    log.reset();
 
     const auto expected = project.getKit();
     EXPECT_EQ (name16 (kit.name), "NIGHT DRIVE");
@@ -115,9 +120,12 @@ TEST_F (VirtualProjectRecords, EverySoundAndSetupAgreesWithTheKit)
 
         Vantu::soundData_t sound {};
         testing::internal::CaptureStdout();
+        std::optional<fhtest::ScopedLogCapture> log (std::in_place);
         ASSERT_TRUE (Vantu::upgradeSoundStorage (stored.get()));
         ASSERT_TRUE (Vantu::Serializer::readSound (&sound, stored.get()));
         EXPECT_EQ (testing::internal::GetCapturedStdout(), "") << t;
+        EXPECT_TRUE (log->lines().empty()) << t;
+        log.reset();
         EXPECT_EQ (name16 (sound.name), kit.sounds[t].setup.name);
         EXPECT_EQ (sound.machineType, kit.sounds[t].setup.machineType);
         EXPECT_EQ (sound.playMode, 2);
@@ -144,8 +152,11 @@ TEST_F (VirtualProjectRecords, SettingsHoldTheMutesAndLevels)
 
     Vantu::projectSettingsData_t settings {};
     testing::internal::CaptureStdout();
+    std::optional<fhtest::ScopedLogCapture> log (std::in_place);
     ASSERT_TRUE (Vantu::Serializer::readSettings (&settings, stored.get()));
     EXPECT_EQ (testing::internal::GetCapturedStdout(), "");
+    EXPECT_TRUE (log->lines().empty());
+    log.reset();
     EXPECT_EQ (settings.trackMuteMask, 0x0010);
     EXPECT_EQ (settings.tempo, 14400);
     EXPECT_EQ (settings.midiChannel[5], 5);

@@ -1,4 +1,5 @@
 #include "model/tables/ParameterTable.h"
+#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +11,27 @@ namespace
 {
     constexpr int none = 0xFFFF;
 
+    // The lines the table functions log while it lives, each ended by a newline.
+    class LoggedText
+    {
+    public:
+        std::string take() const
+        {
+            std::string text;
+            for (const auto& line : capture.lines())
+                text += line + "\n";
+            return text;
+        }
+
+    private:
+        fhtest::ScopedLogCapture capture;
+    };
+
     std::string buildAndCapture()
     {
-        testing::internal::CaptureStdout();
+        LoggedText logged;
         buildParameterMaps();
-        return testing::internal::GetCapturedStdout();
+        return logged.take();
     }
 
     int countOf (const std::string& text, const std::string& part)
@@ -207,15 +224,15 @@ TEST (ParameterTable, ObjectIdLookups)
                                           { 700, 235 }, { 667, 453 }, { 7, 0 }, { 706, 241 } };
     for (const auto& [id, row] : cases)
     {
-        testing::internal::CaptureStdout();
+        LoggedText logged;
         EXPECT_EQ (getLogicalParamIdFromObId (id), row) << id;
-        EXPECT_EQ (testing::internal::GetCapturedStdout(), "");
+        EXPECT_EQ (logged.take(), "");
     }
     for (int id : { -1, 708, 1 << 30 })
     {
-        testing::internal::CaptureStdout();
+        LoggedText logged;
         EXPECT_EQ (getLogicalParamIdFromObId (id), 0) << id;
-        EXPECT_EQ (testing::internal::GetCapturedStdout(), "getLogicalParamIdFromObId(): invalid param!\n");
+        EXPECT_EQ (logged.take(), "getLogicalParamIdFromObId(): invalid param!\n");
     }
     EXPECT_EQ (getParameterRow (83).objectId, 0);   // reached only through the default-sound rule
 }
@@ -248,15 +265,15 @@ TEST_F (ParameterMapsTest, SoundSlots)
     };
     for (const auto& c : cases)
     {
-        testing::internal::CaptureStdout();
+        LoggedText logged;
         EXPECT_EQ (getSoundSlotParameter (c.slot, c.type), c.row) << c.slot << " " << c.type;
-        EXPECT_EQ (testing::internal::GetCapturedStdout(), "");
+        EXPECT_EQ (logged.take(), "");
     }
     for (int slot : { 69, -1 })
     {
-        testing::internal::CaptureStdout();
+        LoggedText logged;
         EXPECT_EQ (getSoundSlotParameter (slot, 0), 0);
-        EXPECT_EQ (testing::internal::GetCapturedStdout(), "invalid parameter request\n");
+        EXPECT_EQ (logged.take(), "invalid parameter request\n");
     }
 }
 
@@ -277,10 +294,10 @@ TEST_F (ParameterMapsTest, EffectsAndMidiSetSlots)
     EXPECT_EQ (getParameterRange (getFxSlotParameter (2)).maximum, 5888);
     EXPECT_EQ (getParameterRange (getMidiSetSlotParameter (2)).maximum, 2816);
 
-    testing::internal::CaptureStdout();
+    LoggedText logged;
     EXPECT_EQ (getFxSlotParameter (69), 0);
     EXPECT_EQ (getMidiSetSlotParameter (-5), 0);
-    EXPECT_EQ (testing::internal::GetCapturedStdout(), "invalid parameter request\ninvalid parameter request\n");
+    EXPECT_EQ (logged.take(), "invalid parameter request\ninvalid parameter request\n");
 }
 
 TEST_F (ParameterMapsTest, MachineSlotMapCoversEveryMachineRow)

@@ -1,6 +1,7 @@
 // The program's device model against the emulator's virtual device, end to
 // end: the processor from the plug-in factory opens the device in an emulated
 // engine session and reads the whole device, then changes flow both ways.
+#include "ModelAgainstProject.h"
 #include "ProcessorFixture.h"
 #include "model/TestProcessor.h"
 
@@ -195,6 +196,11 @@ TEST_F (VirtualDeviceEndToEnd, OpeningTheDeviceFillsTheWholeModel)
     EXPECT_GT (used, 50);
     EXPECT_TRUE (library[0].flag);
     EXPECT_FALSE (library[40].flag);
+
+    // Every value the device holds, through the device's own object ids.
+    const auto comparison = processortest::compareModelWithProject (device(), *project);
+    EXPECT_TRUE (comparison.matches()) << comparison.summary();
+    EXPECT_GT (comparison.compared, 1000);
 
     // Reading the device sends nothing back.
     EXPECT_TRUE (received (0x10).empty());

@@ -93,17 +93,23 @@ AppTest::~AppTest()
 struct ScopedLogCapture::Sink : public spdlog::sinks::base_sink<std::mutex>
 {
     std::vector<std::string> captured;
+    std::vector<spdlog::level::level_enum> levels;
 
-    std::vector<std::string> snapshot()
+    std::vector<std::string> snapshot (spdlog::level::level_enum from = spdlog::level::trace)
     {
         const std::lock_guard<std::mutex> lock (mutex_);
-        return captured;
+        std::vector<std::string> out;
+        for (std::size_t i = 0; i < captured.size(); ++i)
+            if (levels[i] >= from)
+                out.push_back (captured[i]);
+        return out;
     }
 
 protected:
     void sink_it_ (const spdlog::details::log_msg& msg) override
     {
         captured.emplace_back (msg.payload.data(), msg.payload.size());
+        levels.push_back (msg.level);
     }
     void flush_() override {}
 };
@@ -124,6 +130,11 @@ ScopedLogCapture::~ScopedLogCapture()
 std::vector<std::string> ScopedLogCapture::lines() const
 {
     return sink->snapshot();
+}
+
+std::vector<std::string> ScopedLogCapture::linesFrom (spdlog::level::level_enum level) const
+{
+    return sink->snapshot (level);
 }
 
 int ScopedLogCapture::count (const std::string& text) const

@@ -57,6 +57,8 @@ public:
     ~ScopedLogCapture();
 
     std::vector<std::string> lines() const;
+    // The lines logged at the level or above (warnings and errors: at warn).
+    std::vector<std::string> linesFrom (spdlog::level::level_enum level) const;
     // Lines containing the given text.
     int count (const std::string& text) const;
     bool contains (const std::string& text) const { return count (text) > 0; }

@@ -1,8 +1,9 @@
 #include "model/tables/ParameterTable.h"
+
+#include "foundation/Logger.h"
 #include "model/tables/ParameterTableRules.h"
 
 #include <atomic>
-#include <cstdio>
 
 namespace ParameterTable
 {
@@ -34,18 +35,18 @@ namespace
                 const int cc = controllerMsb (row);
                 if (cc != noController && (cc < 0x10 || cc > 0x19))
                 {
-                    std::printf ("ERROR: machine params must have CC 0x10 ... 0x19");
-                    std::printf ("Param: %s, %s\n", row.section, row.name);
+                    FH_LOG (spdlog::level::err, "ERROR: machine params must have CC 0x10 ... 0x19");
+                    FH_LOG (spdlog::level::err, "Param: {}, {}", row.section, row.name);
                 }
                 if (row.nrpn != -1 && (row.nrpn < 0x80 || row.nrpn > 0x89))
                 {
-                    std::printf ("ERROR: machine params must have NRPN 0x80 ... 0x89");
-                    std::printf ("%s, %s\n", row.section, row.name);
+                    FH_LOG (spdlog::level::err, "ERROR: machine params must have NRPN 0x80 ... 0x89");
+                    FH_LOG (spdlog::level::err, "{}, {}", row.section, row.name);
                 }
             }
             else if (g == ParameterGroup::trackAndGlobal || g == ParameterGroup::trigModifiers)
             {
-                std::printf ("unmapped parameter: %d\n", r);
+                FH_LOG (spdlog::level::debug, "unmapped parameter: {}", r);
             }
         }
     }
@@ -55,7 +56,7 @@ void buildParameterMaps()
 {
     const bool again = mapsBuilt.load();
     if (again)
-        std::printf ("Parameter maps already built. Check for redundant call to buildParameterMaps().\n");
+        FH_LOG (spdlog::level::warn, "Parameter maps already built. Check for redundant call to buildParameterMaps().");
 
     reportRows();
 
@@ -66,7 +67,6 @@ void buildParameterMaps()
         liveMaps = computedParameterMaps;
         mapsBuilt.store (true);
     }
-    std::fflush (stdout);
 }
 
 bool parameterMapsBuilt() noexcept
@@ -83,7 +83,7 @@ int getLogicalParamIdFromObId (int objectId)
 {
     if (objectId < 0 || objectId >= objectIdCount)
     {
-        std::printf ("getLogicalParamIdFromObId(): invalid param!\n");
+        FH_LOG (spdlog::level::err, "getLogicalParamIdFromObId(): invalid param!");
         return 0;
     }
     return objectIdToParameterRow[static_cast<std::size_t> (objectId)];
@@ -93,7 +93,7 @@ int getSoundSlotParameter (int slot, int machineType)
 {
     if (! isSlot (slot))
     {
-        std::printf ("invalid parameter request\n");
+        FH_LOG (spdlog::level::err, "invalid parameter request");
         return 0;
     }
     return Rules::soundSlotRow (liveMaps, slot, machineType);
@@ -103,7 +103,7 @@ int getFxSlotParameter (int slot)
 {
     if (! isSlot (slot))
     {
-        std::printf ("invalid parameter request\n");
+        FH_LOG (spdlog::level::err, "invalid parameter request");
         return 0;
     }
     return liveMaps.fx[static_cast<std::size_t> (slot)];
@@ -113,7 +113,7 @@ int getMidiSetSlotParameter (int slot)
 {
     if (! isSlot (slot))
     {
-        std::printf ("invalid parameter request\n");
+        FH_LOG (spdlog::level::err, "invalid parameter request");
         return 0;
     }
     return liveMaps.midiSet[static_cast<std::size_t> (slot)];
@@ -128,7 +128,8 @@ ParameterRange getParameterRange (int row)
 {
     const auto& entry = getParameterRow (row);
     if (entry.fine == 0 && ((entry.minimum | entry.maximum | entry.defaultValue) & 0xFF) != 0)
-        std::printf ("%d %d %d %d %d %d\n", entry.group, entry.slot, entry.minimum, entry.maximum, entry.defaultValue, entry.fine);
+        FH_LOG (spdlog::level::warn, "{} {} {} {} {} {}", entry.group, entry.slot, entry.minimum, entry.maximum,
+                entry.defaultValue, entry.fine);
     return { entry.minimum, entry.maximum, entry.defaultValue };
 }
 

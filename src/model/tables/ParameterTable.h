@@ -5,7 +5,7 @@
 // slot maps (which row a runtime slot of a sound, of the effects track or of
 // a MIDI parameter set stands for) and the look-ups from device object ids.
 //
-// Look-ups report bad input on the standard output, like the storage readers,
+// Look-ups report bad input through the program logger,
 // and return row 0 ("not found"); they never index outside a table.
 
 #include <array>
