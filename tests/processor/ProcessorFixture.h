@@ -66,6 +66,13 @@ protected:
         }, timeout);
     }
 
+    // Whether processing is suspended, read as the host reads it: under the callback lock.
+    bool isSuspended() const
+    {
+        const juce::ScopedLock sl (processor->getCallbackLock());
+        return processor->isSuspended();
+    }
+
     static std::vector<fhemu::RecordedTransaction> received (fhemu::EmulatorSession::OpenDevice& open, std::uint8_t command)
     {
         std::vector<fhemu::RecordedTransaction> out;

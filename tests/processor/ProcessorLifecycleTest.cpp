@@ -281,10 +281,10 @@ TEST_F (ProcessorTest, StreamCharacteristicsWithoutAnOpenDeviceLeaveProcessingSu
 {
     fhtest::ScopedLogCapture log;
     makeProcessor();
-    EXPECT_FALSE (processor->isSuspended());
+    EXPECT_FALSE (isSuspended());
     processor->streamCharacteristicsChanged();
     EXPECT_TRUE (log.contains ("Device is not open."));
-    EXPECT_TRUE (processor->isSuspended());
+    EXPECT_TRUE (isSuspended());
 }
 
 TEST_F (ProcessorTest, AnOpenDeviceStreamResumesProcessingAndAClosedOneSuspendsIt)
@@ -293,11 +293,11 @@ TEST_F (ProcessorTest, AnOpenDeviceStreamResumesProcessingAndAClosedOneSuspendsI
     makeProcessor();
     ASSERT_TRUE (waitForWholeModel());
     engine->removeDevice (kUid);
-    ASSERT_TRUE (fhtest::pumpUntil ([&] { return processor->isSuspended(); }, 10s));
+    ASSERT_TRUE (fhtest::pumpUntil ([&] { return isSuspended(); }, 10s));
 
     // Opened again, the device's first audio block reports the stream's characteristics.
     engine->addDevice (fhemu::EmulatorSession::virtualKolvane (kUid));
-    EXPECT_TRUE (fhtest::pumpUntil ([&] { return ! processor->isSuspended(); }, 10s));
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return ! isSuspended(); }, 10s));
     EXPECT_TRUE (processor->getEngineClient().isDeviceOpen());
 }
 } // namespace
