@@ -181,7 +181,7 @@ void CommonAudioProcessor::setStateInformation (const void* data, int sizeInByte
 //==============================================================================
 void CommonAudioProcessor::deviceOpened()
 {
-    Vantu::runDeviceOpenedSequence (device);
+    Vantu::runDeviceOpenedSequence (device, worker);
 }
 
 void CommonAudioProcessor::deviceClosed()

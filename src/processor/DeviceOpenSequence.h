@@ -30,4 +30,14 @@ void runDeviceOpenedSequence (DeviceInterface& device)
     device.startDataObjectThreads();
     requestWholeDevice (device);
 }
+
+// The same, with the worker's outstanding reads (left from an earlier
+// connection) dropped before the new ones are asked for.
+template <typename DeviceInterface, typename Worker>
+void runDeviceOpenedSequence (DeviceInterface& device, Worker& worker)
+{
+    device.startDataObjectThreads();
+    worker.discardRequests();
+    requestWholeDevice (device);
+}
 } // namespace Vantu
