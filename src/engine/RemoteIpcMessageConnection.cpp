@@ -23,6 +23,9 @@ RemoteIpcMessageConnection::~RemoteIpcMessageConnection()
     stopTimer();
     // The transport's own disconnect must not come back to this half-destroyed object.
     transport->setClient (nullptr);
+    // The reader may still be inside a callback that uses the transport: it ends
+    // here, before the pointer changes.
+    transport->disconnect();
     transport.reset();
 }
 
