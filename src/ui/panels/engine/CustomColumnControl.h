@@ -8,6 +8,9 @@
 #include <optional>
 #include <vector>
 
+// Where a part of a column goes, in the panel's coordinates, for the column's cell.
+using CellPlace = std::function<juce::Rectangle<int> (const ColumnCell&)>;
+
 // A control that is more than a knob, a slider or a switch (a row of waveform
 // buttons, a combo with a level fader, ...), bound to one parameter. It owns
 // its components; the panel adds them as its children, places them, routes a
@@ -20,7 +23,7 @@ public:
     {
         juce::Component* component = nullptr;
         // The part's bounds in the panel for the column's cell.
-        std::function<juce::Rectangle<int> (const ColumnCell&)> place;
+        CellPlace place;
         // Whether a right click on the part opens the column's parameter menu.
         bool opensMenu = true;
     };

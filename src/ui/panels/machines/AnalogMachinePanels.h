@@ -6,17 +6,23 @@
 // The analog machine panels (tracks T9 to T12): each is its machine's table on
 // the panel engine, built with the panel context and the track index.
 
-class SnareDrumClassicPanel : public MachinePanel
-{
-public:
-    SnareDrumClassicPanel (PanelContextIfc& context, int trackIndex)
-        : MachinePanel (context, trackIndex, MachinePanelSpecs::snareDrumClassic()) {}
-};
-
+class SnareDrumHardPanel : public TableMachinePanel<MachinePanelSpecs::snareDrumHard> { public: using TableMachinePanel::TableMachinePanel; };
+class SnareDrumClassicPanel : public TableMachinePanel<MachinePanelSpecs::snareDrumClassic> { public: using TableMachinePanel::TableMachinePanel; };
+class SnareDrumFMPanel : public TableMachinePanel<MachinePanelSpecs::snareDrumFM> { public: using TableMachinePanel::TableMachinePanel; };
+class SnareDrumNaturalPanel : public TableMachinePanel<MachinePanelSpecs::snareDrumNatural> { public: using TableMachinePanel::TableMachinePanel; };
+class RimshotHardPanel : public TableMachinePanel<MachinePanelSpecs::rimshotHard> { public: using TableMachinePanel::TableMachinePanel; };
+class RimshotClassicPanel : public TableMachinePanel<MachinePanelSpecs::rimshotClassic> { public: using TableMachinePanel::TableMachinePanel; };
+class DualVCOPanel : public TableMachinePanel<MachinePanelSpecs::dualVco> { public: using TableMachinePanel::TableMachinePanel; };
+class HandClapClassicPanel : public TableMachinePanel<MachinePanelSpecs::handClapClassic> { public: using TableMachinePanel::TableMachinePanel; };
+class ClosedHihatClassicPanel : public TableMachinePanel<MachinePanelSpecs::closedHihatClassic> { public: using TableMachinePanel::TableMachinePanel; };
+class OpenHihatClassicPanel : public TableMachinePanel<MachinePanelSpecs::openHihatClassic> { public: using TableMachinePanel::TableMachinePanel; };
+class CymbalClassicPanel : public TableMachinePanel<MachinePanelSpecs::cymbalClassic> { public: using TableMachinePanel::TableMachinePanel; };
+class CowbellClassicPanel : public TableMachinePanel<MachinePanelSpecs::cowbellClassic> { public: using TableMachinePanel::TableMachinePanel; };
+class ClosedHihatMetallicPanel : public TableMachinePanel<MachinePanelSpecs::closedHihatMetallic> { public: using TableMachinePanel::TableMachinePanel; };
+class OpenHihatMetallicPanel : public TableMachinePanel<MachinePanelSpecs::openHihatMetallic> { public: using TableMachinePanel::TableMachinePanel; };
+class CymbalMetallicPanel : public TableMachinePanel<MachinePanelSpecs::cymbalMetallic> { public: using TableMachinePanel::TableMachinePanel; };
+class CowbellMetallicPanel : public TableMachinePanel<MachinePanelSpecs::cowbellMetallic> { public: using TableMachinePanel::TableMachinePanel; };
+class HihatBasicPanel : public TableMachinePanel<MachinePanelSpecs::hihatBasic> { public: using TableMachinePanel::TableMachinePanel; };
+class NoiseGenPanel : public TableMachinePanel<MachinePanelSpecs::noiseGen> { public: using TableMachinePanel::TableMachinePanel; };
 // DISABLE: watches nothing, shows nothing, never writes, opens no menu.
-class NoMachinePanel : public MachinePanel
-{
-public:
-    NoMachinePanel (PanelContextIfc& context, int trackIndex)
-        : MachinePanel (context, trackIndex, MachinePanelSpecs::noMachine()) {}
-};
+class NoMachinePanel : public TableMachinePanel<MachinePanelSpecs::noMachine> { public: using TableMachinePanel::TableMachinePanel; };

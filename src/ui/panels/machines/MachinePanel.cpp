@@ -48,6 +48,8 @@ MachinePanel::BuiltColumn MachinePanel::buildColumn (const MachineColumn& column
     {
         auto& caption = adopt (std::make_unique<SmallLabel> (translatedIf (family.translatesCaptions, column.caption)));
         caption.setJustificationType (juce::Justification::centredTop);
+        if (column.captionTooltip)
+            caption.setTooltip (juce::translate (column.help));
         addAndMakeVisible (caption);
         built.caption = &caption;
     }
@@ -61,11 +63,13 @@ MachinePanel::BuiltColumn MachinePanel::buildColumn (const MachineColumn& column
         case ControlKind::list:
         {
             BaseKnob* knob = nullptr;
-            if (column.kind == ControlKind::list)
-                knob = &adopt (std::make_unique<ListKnob> (juce::String (column.caption), static_cast<int> (column.items.size()) - 1,
-                                                           makeListItemFormatter (column.items), ListKnob::IconFunction {}));
+            if (column.makeKnob != nullptr)
+                knob = &adopt (column.makeKnob());
             else if (column.formatter != nullptr)
                 knob = &adopt (std::make_unique<ListKnob> (juce::String(), 127, column.formatter, ListKnob::IconFunction {}));
+            else if (column.kind == ControlKind::list)
+                knob = &adopt (std::make_unique<ListKnob> (juce::String (column.caption), static_cast<int> (column.items.size()) - 1,
+                                                           makeListItemFormatter (column.items), ListKnob::IconFunction {}));
             else if (column.kind == ControlKind::bipolar)
                 knob = &adopt (std::make_unique<DuodirectionalKnob> (juce::String()));
             else
@@ -116,11 +120,12 @@ MachinePanel::BuiltColumn MachinePanel::buildColumn (const MachineColumn& column
             if (column.makeCustom == nullptr)
                 break;
             auto& custom = adopt (column.makeCustom());
-            for (const auto& part : custom.getParts())
-            {
-                addAndMakeVisible (part.component);
+            // Added last to first, so a part in front is also first in hit order.
+            const auto parts = custom.getParts();
+            for (auto part = parts.rbegin(); part != parts.rend(); ++part)
+                addAndMakeVisible (part->component);
+            for (const auto& part : parts)
                 built.components.push_back (part.component);
-            }
             binding = std::make_unique<CustomBinding> (custom, id, *this);
             built.custom = &custom;
             break;
@@ -161,10 +166,17 @@ void MachinePanel::resized()
         if (built.caption != nullptr)
         {
             const int captionH = isSwitch ? family.switchCaptionHeight : captionHeight;
-            built.caption->setBounds (x - column.captionWiden, top, juce::jmax (0, w + 2 * column.captionWiden), captionH);
+            built.caption->setBounds (column.placeCaption != nullptr
+                                          ? column.placeCaption (cell)
+                                          : juce::Rectangle<int> (x - column.captionWiden, top, juce::jmax (0, w + 2 * column.captionWiden), captionH));
         }
 
-        if (built.custom != nullptr)
+        if (column.placeControl != nullptr)
+        {
+            for (auto* component : built.components)
+                component->setBounds (column.placeControl (cell));
+        }
+        else if (built.custom != nullptr)
         {
             for (const auto& part : built.custom->getParts())
                 part.component->setBounds (part.place != nullptr ? part.place (cell) : captionlessCell (cell));

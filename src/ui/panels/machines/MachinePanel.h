@@ -46,3 +46,12 @@ private:
     const MachineFamily& family;
     std::vector<BuiltColumn> columns;
 };
+
+// A machine panel that is nothing but its table: the named panel classes
+// derive from it with their table's accessor.
+template <const MachinePanelSpec& (*specOf)()>
+class TableMachinePanel : public MachinePanel
+{
+public:
+    TableMachinePanel (PanelContextIfc& context, int trackIndex) : MachinePanel (context, trackIndex, specOf()) {}
+};

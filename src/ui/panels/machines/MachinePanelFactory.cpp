@@ -30,7 +30,24 @@ const std::array<Maker, ModelTables::machineTypeCount>& makers()
     {
         std::array<Maker, ModelTables::machineTypeCount> t {};
         t[0] = make<DigitalKickPanel>;
+        t[14] = make<SnareDrumHardPanel>;
         t[15] = make<SnareDrumClassicPanel>;
+        t[16] = make<SnareDrumFMPanel>;
+        t[17] = make<SnareDrumNaturalPanel>;
+        t[18] = make<RimshotHardPanel>;
+        t[19] = make<RimshotClassicPanel>;
+        t[20] = make<DualVCOPanel>;
+        t[21] = make<HandClapClassicPanel>;
+        t[22] = make<ClosedHihatClassicPanel>;
+        t[23] = make<OpenHihatClassicPanel>;
+        t[24] = make<CymbalClassicPanel>;
+        t[25] = make<CowbellClassicPanel>;
+        t[26] = make<ClosedHihatMetallicPanel>;
+        t[27] = make<OpenHihatMetallicPanel>;
+        t[28] = make<CymbalMetallicPanel>;
+        t[29] = make<CowbellMetallicPanel>;
+        t[31] = make<HihatBasicPanel>;
+        t[32] = make<NoiseGenPanel>;
         t[ModelTables::disabledMachineType] = make<NoMachinePanel>;
         t[ModelTables::midiMachineType] = makeMidi;
         return t;

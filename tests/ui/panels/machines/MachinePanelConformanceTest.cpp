@@ -48,6 +48,157 @@ std::vector<ExpectedPanel> expectedPanels()
               { "Noise Level", Sound_SdClassicNoiseLevel, ControlKind::unipolar },
               { "Overdrive", Sound_SdClassicLevel, ControlKind::overdrive },
           } },
+        { "SdHard", 14, 8, false,
+          {
+              { "Tune", Sound_SdHardTune, ControlKind::tune },
+              { "Sweep Time", Sound_SdHardSweepTime, ControlKind::unipolar },
+              { "Sweep Depth", Sound_SdHardSweepDepth, ControlKind::unipolar },
+              { "Decay Time", Sound_SdHardDecayTime, ControlKind::unipolar },
+              { "Tick Level", Sound_SdHardTickLevel, ControlKind::unipolar },
+              { "Noise Decay", Sound_SdHardNoiseDecay, ControlKind::unipolar },
+              { "Noise Level", Sound_SdHardNoiseLevel, ControlKind::unipolar },
+              { "Overdrive", Sound_SdHardLevel, ControlKind::overdrive },
+          } },
+        { "SdFm", 16, 9, false,
+          {
+              { "Tune", Sound_SdFmTune, ControlKind::tune },
+              { "FM Tune", Sound_SdFmFmTune, ControlKind::bipolar },
+              { "FM Decay Time", Sound_SdFmFmDecayTime, ControlKind::unipolar },
+              { "Decay Time", Sound_SdFmDecayTime, ControlKind::unipolar },
+              { "FM Amount", Sound_SdFmFmAmount, ControlKind::unipolar },
+              { "Noise Decay", Sound_SdFmNoiseDecay, ControlKind::unipolar },
+              { "Noise Level", Sound_SdFmNoiseLevel, ControlKind::unipolar },
+              { "Overdrive", Sound_SdFmLevel, ControlKind::overdrive },
+          } },
+        { "SdNatural", 17, 10, false,
+          {
+              { "Tune", Sound_SdNaturalTune, ControlKind::tune },
+              { "Noise Decay", Sound_SdNaturalNoiseDecay, ControlKind::unipolar },
+              { "Noise Balance", Sound_SdNaturalNoiseBalance, ControlKind::unipolar },
+              { "Body Decay", Sound_SdNaturalBodyDecay, ControlKind::unipolar },
+              { "Noise HPF", Sound_SdNaturalNoiseHPF, ControlKind::unipolar },
+              { "Noise LPF", Sound_SdNaturalNoiseLPF, ControlKind::unipolar },
+              { "Noise Resonance", Sound_SdNaturalNoiseResonance, ControlKind::unipolar },
+              { "Overdrive", Sound_SdNaturalLevel, ControlKind::overdrive },
+          } },
+        { "RsHard", 18, 8, false,
+          {
+              { "Tune", Sound_RsHardTune, ControlKind::tune },
+              { "Sweep Time", Sound_RsHardSweepTime, ControlKind::unipolar },
+              { "Sweep Depth", Sound_RsHardSweepDepth, ControlKind::unipolar },
+              { "Decay Time", Sound_RsHardDecayTime, ControlKind::unipolar },
+              { "Tick Level", Sound_RsHardTickLevel, ControlKind::unipolar },
+              { "Noise Level", Sound_RsHardNoiseLevel, ControlKind::unipolar },
+              { "Overdrive", Sound_RsHardLevel, ControlKind::overdrive },
+          } },
+        { "RsClassic", 19, 9, false,
+          {
+              { "Tune Osc1", Sound_RsClassicTune1, ControlKind::tune },
+              { "Tune Osc2", Sound_RsClassicTune2, ControlKind::tune },
+              { "Balance", Sound_RsClassicOscBalance, ControlKind::bipolar },
+              { "Decay Time", Sound_RsClassicDecayTime, ControlKind::unipolar },
+              { "Tick Level", Sound_RsClassicTickLevel, ControlKind::unipolar },
+              { "Noise Level", Sound_RsClassicNoiseLevel, ControlKind::unipolar },
+              { "Overdrive", Sound_RsClassicLevel, ControlKind::overdrive },
+          } },
+        { "SyDualVco", 20, 10, false,
+          {
+              { "Osc 1 Tune", Sound_DVCOOsc1Tune, ControlKind::tune },
+              { "Osc 2 Detune", Sound_DVCOOsc2Detune, ControlKind::tune },
+              { "Osc 1 Decay", Sound_DVCOOsc1Decay, ControlKind::list },
+              { "Osc 2 Decay", Sound_DVCOOsc2Decay, ControlKind::list },
+              { "Osc Config", Sound_DVCOOscConfig, ControlKind::list },
+              { "Bend", Sound_DVCOBend, ControlKind::bipolar },
+              { "Balance", Sound_DVCOBalance, ControlKind::bipolar },
+              { "Overdrive", Sound_DVCOLevel, ControlKind::overdrive },
+          } },
+        { "CpClassic", 21, 8, false,
+          {
+              { "Clap Rate", Sound_ClapClassicRate, ControlKind::unipolar },
+              { "Clap Number", Sound_ClapClassicNumber, ControlKind::unipolar },
+              { "Random Claps", Sound_ClapClassicRandom, ControlKind::unipolar },
+              { "Clap Decay", Sound_ClapClassicDecay, ControlKind::unipolar },
+              { "Noise Tone", Sound_ClapClassicNoiseTone, ControlKind::unipolar },
+              { "Noise Decay", Sound_ClapClassicNoiseDecay, ControlKind::unipolar },
+              { "Noise Level", Sound_ClapClassicNoiseLevel, ControlKind::unipolar },
+              { "Overdrive", Sound_ClapClassicLevel, ControlKind::overdrive },
+          } },
+        { "ChClassic", 22, 11, false,
+          {
+              { "Tune", Sound_ChClassicTune, ControlKind::bipolar },
+              { "Decay Time", Sound_ChClassicDecayTime, ControlKind::unipolar },
+              { "Noise Color", Sound_ChClassicNoiseColor, ControlKind::bipolar },
+              { "Overdrive", Sound_ChClassicLevel, ControlKind::overdrive },
+          } },
+        { "OhClassic", 23, 11, false,
+          {
+              { "Tune", Sound_OhClassicTune, ControlKind::bipolar },
+              { "Decay Time", Sound_OhClassicDecayTime, ControlKind::unipolar },
+              { "Noise Color", Sound_OhClassicNoiseColor, ControlKind::bipolar },
+              { "Overdrive", Sound_OhClassicLevel, ControlKind::overdrive },
+          } },
+        { "CyClassic", 24, 11, false,
+          {
+              { "Tune", Sound_CyClassicTune, ControlKind::bipolar },
+              { "Tone", Sound_CyClassicTone, ControlKind::bipolar },
+              { "Decay Time", Sound_CyClassicDecay, ControlKind::unipolar },
+              { "Noise Color", Sound_CyClassicNoiseColor, ControlKind::bipolar },
+              { "Overdrive", Sound_CyClassicLevel, ControlKind::overdrive },
+          } },
+        { "CbClassic", 25, 11, false,
+          {
+              { "Tune", Sound_CbClassicTune, ControlKind::bipolar },
+              { "Decay Time", Sound_CbClassicDecayTime, ControlKind::unipolar },
+              { "Detune", Sound_CbClassicDetune, ControlKind::unipolar },
+              { "Overdrive", Sound_CbClassicLevel, ControlKind::overdrive },
+          } },
+        { "ChMetallic", 26, 11, false,
+          {
+              { "Tune", Sound_ChMetallicTune, ControlKind::bipolar },
+              { "Decay Time", Sound_ChMetallicDecayTime, ControlKind::unipolar },
+              { "Overdrive", Sound_ChMetallicLevel, ControlKind::overdrive },
+          } },
+        { "OhMetallic", 27, 11, false,
+          {
+              { "Tune", Sound_OhMetallicTune, ControlKind::bipolar },
+              { "Decay Time", Sound_OhMetallicDecayTime, ControlKind::unipolar },
+              { "Overdrive", Sound_OhMetallicLevel, ControlKind::overdrive },
+          } },
+        { "CyMetallic", 28, 11, false,
+          {
+              { "Tune", Sound_CyMetallicTune, ControlKind::bipolar },
+              { "Tone", Sound_CyMetallicTone, ControlKind::bipolar },
+              { "Transient Decay", Sound_CyMetallicTransientDecay, ControlKind::unipolar },
+              { "Decay Time", Sound_CyMetallicDecayTime, ControlKind::unipolar },
+              { "Overdrive", Sound_CyMetallicLevel, ControlKind::overdrive },
+          } },
+        { "CbMetallic", 29, 11, false,
+          {
+              { "Tune", Sound_CbMetallicTune, ControlKind::bipolar },
+              { "Decay Time", Sound_CbMetallicDecay, ControlKind::unipolar },
+              { "Detune", Sound_CbMetallicDetune, ControlKind::unipolar },
+              { "Overdrive", Sound_CbMetallicLevel, ControlKind::overdrive },
+          } },
+        { "HhBasic", 31, 11, false,
+          {
+              { "Tune", Sound_HhBasicTune, ControlKind::bipolar },
+              { "Tone", Sound_HhBasicTone, ControlKind::bipolar },
+              { "Transient Decay", Sound_HhBasicTransientDecay, ControlKind::unipolar },
+              { "Decay Time", Sound_HhBasicDecayTime, ControlKind::unipolar },
+              { "Osc Reset", Sound_HhBasicOscReset, ControlKind::onOff },
+              { "Overdrive", Sound_HhBasicLevel, ControlKind::overdrive },
+          } },
+        { "UtNoise", 32, 9, false,
+          {
+              { "Sweep Depth", Sound_NoiseGenSweepDepth, ControlKind::bipolar },
+              { "Sweep Time", Sound_NoiseGenSweepTime, ControlKind::unipolar },
+              { "Attack Time", Sound_NoiseGenAttackTime, ControlKind::unipolar },
+              { "Decay Time", Sound_NoiseGenDecayTime, ControlKind::unipolar },
+              { "HP Frequency", Sound_NoiseGenHPFreq, ControlKind::unipolar },
+              { "LP Frequency", Sound_NoiseGenLPFreq, ControlKind::unipolar },
+              { "LP Resonance", Sound_NoiseGenLPReso, ControlKind::unipolar },
+              { "Level", Sound_NoiseGenLevel, ControlKind::unipolar },
+          } },
         { "BdModern", 0, 2, true,
           {
               { "Tune", Sound_MCKickTune, ControlKind::tune },
@@ -76,6 +227,7 @@ DeviceCase deviceCaseFor (ControlKind kind, bool digital)
         case ControlKind::bipolar: return { 0x4A00, 10.0 };
         case ControlKind::tune: return { 0x4123, 0x123 };
         case ControlKind::onOff: return { 0x80, digital ? 1.0 : 0.0 };
+        case ControlKind::custom: return { 0x100, 1.0 };   // in every custom control's range; shown its own way
         default: return { 0x2B40, 43.0 };
     }
 }
@@ -172,8 +324,13 @@ TEST_P (MachinePanelConformance, ColumnsShowTheTablesCaptionsKindsAndIdentifiers
     for (size_t i = 0; i < expected.size(); ++i)
     {
         SCOPED_TRACE (expected[i].caption);
-        ASSERT_NE (panel->getCaption (i), nullptr);
-        EXPECT_EQ (panel->getCaption (i)->getText(), expected[i].caption);
+        if (juce::String (expected[i].caption).isEmpty())
+            EXPECT_EQ (panel->getCaption (i), nullptr) << "a control that carries its own caption";
+        else
+        {
+            ASSERT_NE (panel->getCaption (i), nullptr);
+            EXPECT_EQ (panel->getCaption (i)->getText(), expected[i].caption);
+        }
 
         auto& control = controlOf (i);
         const auto centre = control.getScreenBounds().getCentre();
@@ -189,6 +346,8 @@ TEST_P (MachinePanelConformance, ColumnsShowTheTablesCaptionsKindsAndIdentifiers
             case ControlKind::bipolar: EXPECT_NE (dynamic_cast<DuodirectionalKnob*> (&control), nullptr); break;
             case ControlKind::overdrive: EXPECT_NE (dynamic_cast<OverdriveSlider*> (&control), nullptr); break;
             case ControlKind::onOff: EXPECT_NE (dynamic_cast<LabeledOnOffButton*> (&control), nullptr); break;
+            case ControlKind::list: EXPECT_NE (dynamic_cast<UnidirectionalKnob*> (&control), nullptr); break;
+            case ControlKind::custom: EXPECT_NE (panel->getSpec().columns[i].makeCustom, nullptr); break;
             default: ADD_FAILURE() << "no such kind in the tables yet";
         }
     }
@@ -204,8 +363,13 @@ TEST_P (MachinePanelConformance, EveryUserEditWritesOnceInTheFamilysEncoding)
     {
         const auto& column = expected[i];
         SCOPED_TRACE (column.caption);
+        if (column.kind == ControlKind::custom)
+            continue;   // each custom control has tests of its own
         auto& control = controlOf (i);
-        const auto start = deviceCaseFor (column.kind, GetParam().digital).value;
+        // A start away from the default, so that a reset moves the control.
+        auto start = deviceCaseFor (column.kind, GetParam().digital).value;
+        if (ValueMapping::toControl (column.kind, start) == ValueMapping::toControl (column.kind, defaultOf (column.id)))
+            start -= 0x1600;
 
         if (column.kind == ControlKind::onOff)
         {
@@ -263,7 +427,8 @@ TEST_P (MachinePanelConformance, DeviceValuesAreShownAndNeverWritten)
         const auto device = deviceCaseFor (expected[i].kind, GetParam().digital);
         recorder.showFromDevice (expected[i].id, device.value);
         poll();
-        EXPECT_EQ (shownValue (controlOf (i)), device.shown);
+        if (expected[i].kind != ControlKind::custom)
+            EXPECT_EQ (shownValue (controlOf (i)), device.shown);
     }
 
     pump();
@@ -281,7 +446,7 @@ TEST_P (MachinePanelConformance, DoubleClickValuesComeFromTheDefaults)
     {
         SCOPED_TRACE (expected[i].caption);
         auto* slider = dynamic_cast<juce::Slider*> (&controlOf (i));
-        if (slider == nullptr)
+        if (slider == nullptr || expected[i].kind == ControlKind::custom)
             continue;
         EXPECT_TRUE (slider->isDoubleClickReturnEnabled());
         EXPECT_EQ (slider->getDoubleClickReturnValue(), ValueMapping::toControl (expected[i].kind, defaultOf (expected[i].id)));
@@ -307,6 +472,9 @@ TEST_P (MachinePanelConformance, ARightClickOpensTheMenuOfTheControlsParameterAn
         const auto at = window.getLocalPoint (&controlOf (i), controlOf (i).getLocalBounds().getCentre());
         edit::clickThroughPeer (window, at, edit::left);
         EXPECT_TRUE (step.shown.empty()) << "a left click opened the menu";
+        pump();   // a selector writes one message after the click
+        juce::PopupMenu::dismissAllActiveMenus();   // a combo's own list
+        pump();
         recorder.clear();
         poll();
         recorder.showFromDevice (column.id, deviceCaseFor (column.kind, GetParam().digital).value);

@@ -7,8 +7,25 @@
 namespace MachinePanelSpecs
 {
     // Analog family.
-    const MachinePanelSpec& snareDrumClassic();   // 15 "SD CLASSIC"
-    const MachinePanelSpec& noMachine();          // 34 "DISABLE": no columns
+    const MachinePanelSpec& snareDrumHard();         // 14 "SD HARD"
+    const MachinePanelSpec& snareDrumClassic();      // 15 "SD CLASSIC"
+    const MachinePanelSpec& snareDrumFM();           // 16 "SD FM"
+    const MachinePanelSpec& snareDrumNatural();      // 17 "SD NATURAL"
+    const MachinePanelSpec& rimshotHard();           // 18 "RS HARD"
+    const MachinePanelSpec& rimshotClassic();        // 19 "RS CLASSIC"
+    const MachinePanelSpec& dualVco();               // 20 "SY DUAL VCO"
+    const MachinePanelSpec& handClapClassic();       // 21 "CP CLASSIC"
+    const MachinePanelSpec& closedHihatClassic();    // 22 "CH CLASSIC"
+    const MachinePanelSpec& openHihatClassic();      // 23 "OH CLASSIC "
+    const MachinePanelSpec& cymbalClassic();         // 24 "CY CLASSIC"
+    const MachinePanelSpec& cowbellClassic();        // 25 "CB CLASSIC"
+    const MachinePanelSpec& closedHihatMetallic();   // 26 "CH METALLIC"
+    const MachinePanelSpec& openHihatMetallic();     // 27 "OH METALLIC"
+    const MachinePanelSpec& cymbalMetallic();        // 28 "CY METALLIC"
+    const MachinePanelSpec& cowbellMetallic();       // 29 "CB METALLIC"
+    const MachinePanelSpec& hihatBasic();            // 31 "HH BASIC"
+    const MachinePanelSpec& noiseGen();              // 32 "UT NOISE"
+    const MachinePanelSpec& noMachine();             // 34 "DISABLE": no columns
 
     // Digital family.
     const MachinePanelSpec& digitalKick();        // 0 "BD MODERN"
