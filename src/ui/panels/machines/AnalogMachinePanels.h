@@ -1,11 +1,23 @@
 #pragma once
 
 #include "ui/panels/machines/MachinePanel.h"
+#include "ui/panels/machines/controls/ButtonRowSelector.h"
 #include "ui/panels/machines/specs/MachinePanelSpecs.h"
 
 // The analog machine panels (tracks T9 to T12): each is its machine's table on
 // the panel engine, built with the panel context and the track index.
 
+class BassDrumHardPanel : public TableMachinePanel<MachinePanelSpecs::bassDrumHard> { public: using TableMachinePanel::TableMachinePanel; };
+class BassDrumClassicPanel : public TableMachinePanel<MachinePanelSpecs::bassDrumClassic> { public: using TableMachinePanel::TableMachinePanel; };
+class BassDrumFMPanel : public TableMachinePanel<MachinePanelSpecs::bassDrumFM> { public: using TableMachinePanel::TableMachinePanel; };
+class BassDrumPlasticPanel : public TableMachinePanel<MachinePanelSpecs::bassDrumPlastic>
+{
+public:
+    using TableMachinePanel::TableMachinePanel;
+    using ModulationTypeComponent = ButtonRowSelector;   // "0" and "1"
+};
+class BassDrumSilkyPanel : public TableMachinePanel<MachinePanelSpecs::bassDrumSilky> { public: using TableMachinePanel::TableMachinePanel; };
+class BassDrumSharpPanel : public TableMachinePanel<MachinePanelSpecs::bassDrumSharp> { public: using TableMachinePanel::TableMachinePanel; };
 class SnareDrumHardPanel : public TableMachinePanel<MachinePanelSpecs::snareDrumHard> { public: using TableMachinePanel::TableMachinePanel; };
 class SnareDrumClassicPanel : public TableMachinePanel<MachinePanelSpecs::snareDrumClassic> { public: using TableMachinePanel::TableMachinePanel; };
 class SnareDrumFMPanel : public TableMachinePanel<MachinePanelSpecs::snareDrumFM> { public: using TableMachinePanel::TableMachinePanel; };
@@ -22,7 +34,20 @@ class ClosedHihatMetallicPanel : public TableMachinePanel<MachinePanelSpecs::clo
 class OpenHihatMetallicPanel : public TableMachinePanel<MachinePanelSpecs::openHihatMetallic> { public: using TableMachinePanel::TableMachinePanel; };
 class CymbalMetallicPanel : public TableMachinePanel<MachinePanelSpecs::cymbalMetallic> { public: using TableMachinePanel::TableMachinePanel; };
 class CowbellMetallicPanel : public TableMachinePanel<MachinePanelSpecs::cowbellMetallic> { public: using TableMachinePanel::TableMachinePanel; };
+class CymbalRidePanel : public TableMachinePanel<MachinePanelSpecs::cymbalRide>
+{
+public:
+    using TableMachinePanel::TableMachinePanel;
+    using RideTypeComponent = ButtonRowSelector;   // "A" to "D"
+};
 class HihatBasicPanel : public TableMachinePanel<MachinePanelSpecs::hihatBasic> { public: using TableMachinePanel::TableMachinePanel; };
 class NoiseGenPanel : public TableMachinePanel<MachinePanelSpecs::noiseGen> { public: using TableMachinePanel::TableMachinePanel; };
+class ImpulsePanel : public TableMachinePanel<MachinePanelSpecs::impulse>
+{
+public:
+    using TableMachinePanel::TableMachinePanel;
+    using PolarityComponent = ButtonRowSelector;   // the icon font's "4" and "5"
+};
+
 // DISABLE: watches nothing, shows nothing, never writes, opens no menu.
 class NoMachinePanel : public TableMachinePanel<MachinePanelSpecs::noMachine> { public: using TableMachinePanel::TableMachinePanel; };

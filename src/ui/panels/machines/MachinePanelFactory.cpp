@@ -30,6 +30,12 @@ const std::array<Maker, ModelTables::machineTypeCount>& makers()
     {
         std::array<Maker, ModelTables::machineTypeCount> t {};
         t[0] = make<DigitalKickPanel>;
+        t[8] = make<BassDrumHardPanel>;
+        t[9] = make<BassDrumClassicPanel>;
+        t[10] = make<BassDrumFMPanel>;
+        t[11] = make<BassDrumPlasticPanel>;
+        t[12] = make<BassDrumSilkyPanel>;
+        t[13] = make<BassDrumSharpPanel>;
         t[14] = make<SnareDrumHardPanel>;
         t[15] = make<SnareDrumClassicPanel>;
         t[16] = make<SnareDrumFMPanel>;
@@ -46,8 +52,10 @@ const std::array<Maker, ModelTables::machineTypeCount>& makers()
         t[27] = make<OpenHihatMetallicPanel>;
         t[28] = make<CymbalMetallicPanel>;
         t[29] = make<CowbellMetallicPanel>;
+        t[30] = make<CymbalRidePanel>;
         t[31] = make<HihatBasicPanel>;
         t[32] = make<NoiseGenPanel>;
+        t[33] = make<ImpulsePanel>;
         t[ModelTables::disabledMachineType] = make<NoMachinePanel>;
         t[ModelTables::midiMachineType] = makeMidi;
         return t;

@@ -339,9 +339,12 @@ void BassDrumWaveformButtons::setSelectedIndex (int index)
         buttons[i]->setToggleState ((int) i == index, juce::dontSendNotification);
 }
 
-void BassDrumWaveformButtons::buttonClicked (juce::Button*)
+void BassDrumWaveformButtons::buttonClicked (juce::Button* clicked)
 {
-    sendChangeMessage ({});
+    // The radio group reports the button it turns off as clicked too: one
+    // message per user click, from the button that is now on.
+    if (clicked->getToggleState())
+        sendChangeMessage ({});
 }
 
 void BassDrumWaveformButtons::setTooltip (const juce::String& text)

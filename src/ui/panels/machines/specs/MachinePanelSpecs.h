@@ -7,6 +7,12 @@
 namespace MachinePanelSpecs
 {
     // Analog family.
+    const MachinePanelSpec& bassDrumHard();          // 8 "BD HARD"
+    const MachinePanelSpec& bassDrumClassic();       // 9 "BD CLASSIC"
+    const MachinePanelSpec& bassDrumFM();            // 10 "BD FM"
+    const MachinePanelSpec& bassDrumPlastic();       // 11 "BD PLASTIC"
+    const MachinePanelSpec& bassDrumSilky();         // 12 "BD SILKY"
+    const MachinePanelSpec& bassDrumSharp();         // 13 "BD SHARP"
     const MachinePanelSpec& snareDrumHard();         // 14 "SD HARD"
     const MachinePanelSpec& snareDrumClassic();      // 15 "SD CLASSIC"
     const MachinePanelSpec& snareDrumFM();           // 16 "SD FM"
@@ -23,8 +29,10 @@ namespace MachinePanelSpecs
     const MachinePanelSpec& openHihatMetallic();     // 27 "OH METALLIC"
     const MachinePanelSpec& cymbalMetallic();        // 28 "CY METALLIC"
     const MachinePanelSpec& cowbellMetallic();       // 29 "CB METALLIC"
+    const MachinePanelSpec& cymbalRide();            // 30 "CY RIDE"
     const MachinePanelSpec& hihatBasic();            // 31 "HH BASIC"
     const MachinePanelSpec& noiseGen();              // 32 "UT NOISE"
+    const MachinePanelSpec& impulse();               // 33 "UT IMPULSE"
     const MachinePanelSpec& noMachine();             // 34 "DISABLE": no columns
 
     // Digital family.
