@@ -16,6 +16,8 @@ packages=(
   libspdlog-dev libfmt-dev libboost-dev libconcurrentqueue-dev liblz4-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libzita-resampler-dev      # the resampler benchmark's comparison only; the program never links it
+  python3-scipy              # tools/interpolation_kernel (by hand, never at build time)
   # a display for GUI tests, fonts embedded at build time
   xvfb xauth fonts-inter fonts-font-awesome
   clang libclang-rt-14-dev   # libFuzzer for the optional fuzz targets (FH_BUILD_FUZZERS)
