@@ -4,6 +4,7 @@
 // to the client, taking the client's changes.
 //
 //   fernhollow-engine-emulator [--port N] [--data-port N] [--fast] [--animate] [--quiet]
+//                              [--drift-ppm X] [--jitter-ms X]
 //
 // --port: the message channel's port (46000 unless given; 0 picks a free one, printed
 // on the first line). --fast: blocks as fast as the client answers them instead of
@@ -11,7 +12,9 @@
 // own on that port (0: a free one, printed), logging every transaction received.
 // --animate: every two seconds a virtual user changes something on the opened
 // device (a level, a mute, a knob; now and then a sound's name or machine), and
-// the device tells the client.
+// the device tells the client. --drift-ppm: the device's clock runs this many parts
+// per million fast (negative: slow) against the monotonic clock. --jitter-ms: each
+// block's time stamp scatters uniformly within +- this.
 #include "AsyncDataServer.h"
 #include "EmulatorSession.h"
 #include "VirtualUser.h"
@@ -52,13 +55,18 @@ int main (int argc, char** argv)
             dataPort = std::atoi (argv[++i]);
         else if (std::strcmp (argv[i], "--fast") == 0)
             settings.audio.pacing = fhemu::EmulatorAudioStream::Pacing::asFastAsAnswered;
+        else if (std::strcmp (argv[i], "--drift-ppm") == 0 && i + 1 < argc)
+            settings.audio.clockDriftPpm = std::atof (argv[++i]);
+        else if (std::strcmp (argv[i], "--jitter-ms") == 0 && i + 1 < argc)
+            settings.audio.stampJitterMs = std::atof (argv[++i]);
         else if (std::strcmp (argv[i], "--quiet") == 0)
             quiet = true;
         else if (std::strcmp (argv[i], "--animate") == 0)
             animate = true;
         else
         {
-            std::fprintf (stderr, "usage: fernhollow-engine-emulator [--port N] [--data-port N] [--fast] [--animate] [--quiet]\n");
+            std::fprintf (stderr, "usage: fernhollow-engine-emulator [--port N] [--data-port N] [--fast] [--animate] [--quiet]"
+                                   " [--drift-ppm X] [--jitter-ms X]\n");
             return 2;
         }
     }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -162,12 +163,12 @@ void EmulatorAudioStream::clearAnswerTimes()
     times.clear();
 }
 
-void EmulatorAudioStream::writeBlock (std::uint8_t* block, int samples)
+void EmulatorAudioStream::writeBlock (std::uint8_t* block, int samples, double timeStampMs)
 {
     namespace L = AudioBlockLayout;
     const int devices = std::min (settings.deviceChannels, L::maxDeviceChannels);
     const int hosts = std::min (hostChannels.load(), L::maxHostChannels);
-    put<double> (block, L::timeStamp, juce::Time::getMillisecondCounterHiRes());
+    put<double> (block, L::timeStamp, timeStampMs);
     put<std::uint16_t> (block, L::streamValue2, streamValue2.load());
     put<std::uint16_t> (block, L::blockSize, static_cast<std::uint16_t> (samples));
     put<std::uint16_t> (block, L::deviceChannelCount, static_cast<std::uint16_t> (devices));
@@ -196,13 +197,16 @@ void EmulatorAudioStream::run()
     using clock = std::chrono::steady_clock;
     auto* block = static_cast<std::uint8_t*> (region->get_address());
     auto next = clock::now();
+    const double deviceRate = settings.sampleRate * (1.0 + settings.clockDriftPpm * 1e-6);
+    std::mt19937 random (settings.jitterSeed);
+    std::uniform_real_distribution<double> jitter (-settings.stampJitterMs, settings.stampJitterMs);
 
     while (! stopping.load())
     {
         const int samples = blockSize.load();
         if (settings.pacing == Pacing::realTime)
         {
-            next += std::chrono::nanoseconds (static_cast<long long> (1.0e9 * std::max (samples, 1) / settings.sampleRate));
+            next += std::chrono::nanoseconds (static_cast<long long> (1.0e9 * std::max (samples, 1) / deviceRate));
             std::this_thread::sleep_until (next);
         }
         if (paused.load())
@@ -212,7 +216,8 @@ void EmulatorAudioStream::run()
             continue;
         }
 
-        writeBlock (block, samples);
+        writeBlock (block, samples,
+                    juce::Time::getMillisecondCounterHiRes() + (settings.stampJitterMs > 0.0 ? jitter (random) : 0.0));
         {
             std::lock_guard lock (statsMutex);
             if (beforePost)

@@ -47,7 +47,7 @@ class EmulatorAudioStream
 public:
     enum class Pacing
     {
-        realTime,       // one block every blockSize / 48000 s
+        realTime,       // one block every blockSize / (48000 x (1 + clockDriftPpm / 1e6)) s
         asFastAsAnswered
     };
 
@@ -65,6 +65,12 @@ public:
         // all (without them it never posts; whoever comes first creates them).
         std::size_t fileBytes = 0;
         bool makeSemaphores = true;
+        // The device's clock against the monotonic clock: positive runs fast (real-time pacing).
+        double clockDriftPpm = 0.0;
+        // Each block's time stamp scatters uniformly within +- this around the
+        // monotonic clock's milliseconds.
+        double stampJitterMs = 0.0;
+        std::uint32_t jitterSeed = 1;
     };
 
     struct Statistics
@@ -113,7 +119,7 @@ public:
 
 private:
     void run();
-    void writeBlock (std::uint8_t* block, int samples);
+    void writeBlock (std::uint8_t* block, int samples, double timeStampMs);
 
     const std::string name;
     const Settings settings;
