@@ -8,7 +8,9 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <pthread.h>
 #include <random>
+#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -196,6 +198,12 @@ void EmulatorAudioStream::run()
 {
     using clock = std::chrono::steady_clock;
     auto* block = static_cast<std::uint8_t*> (region->get_address());
+    if (settings.realtimePriority > 0)
+    {
+        sched_param param {};
+        param.sched_priority = settings.realtimePriority;
+        ::pthread_setschedparam (::pthread_self(), SCHED_FIFO, &param);
+    }
     auto next = clock::now();
     const double deviceRate = settings.sampleRate * (1.0 + settings.clockDriftPpm * 1e-6);
     std::mt19937 random (settings.jitterSeed);

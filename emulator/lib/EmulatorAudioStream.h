@@ -71,6 +71,9 @@ public:
         // monotonic clock's milliseconds.
         double stampJitterMs = 0.0;
         std::uint32_t jitterSeed = 1;
+        // Above 0: the stream thread runs first-in-first-out at this priority, as an
+        // engine's audio thread does (ignored where the system refuses it).
+        int realtimePriority = 0;
     };
 
     struct Statistics

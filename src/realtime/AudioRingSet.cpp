@@ -26,9 +26,9 @@ float* AudioRingSet::ring (int channel) const noexcept
 
 bool AudioRingSet::isConfigured() const noexcept
 {
-    const auto applied = appliedGeneration.load (std::memory_order_acquire);
-    return configuredFlag.load (std::memory_order_acquire)
-        && applied == requestedGeneration.load (std::memory_order_acquire);
+    const auto applied = appliedGeneration.load (std::memory_order_seq_cst);
+    return configuredFlag.load (std::memory_order_seq_cst)
+        && applied == requestedGeneration.load (std::memory_order_seq_cst);
 }
 
 double AudioRingSet::configure (double wRate, int wBlock, double rRate, int rBlock, double marginPercent,
@@ -39,7 +39,7 @@ double AudioRingSet::configure (double wRate, int wBlock, double rRate, int rBlo
         *planOut = plan;
 
     // Taking the generation makes the reader see the set as unconfigured at once.
-    const auto generation = requestedGeneration.fetch_add (1, std::memory_order_acq_rel) + 1;
+    const auto generation = requestedGeneration.fetch_add (1, std::memory_order_seq_cst) + 1;
     auto& slot = requests[generation % kRequestSlots];
     slot.sequence.store (2 * generation + 1, std::memory_order_relaxed);
     std::atomic_thread_fence (std::memory_order_release);
@@ -112,9 +112,19 @@ void AudioRingSet::resetHistory() noexcept
 
 int AudioRingSet::write (double timeStampMs, const float* const* channels, int numChannels, int n) noexcept
 {
-    const auto requested = requestedGeneration.load (std::memory_order_acquire);
+    const auto requested = requestedGeneration.load (std::memory_order_seq_cst);
     if (requested != appliedGeneration.load (std::memory_order_relaxed))
+    {
+        // The reader saw the set configured and may still read its rings: wait for it,
+        // but not for ever (a reader that stopped inside a block never finishes it).
+        if (readerInside.load (std::memory_order_seq_cst) && deferredWrites < kMaxDeferredWrites)
+        {
+            ++deferredWrites;
+            return writeNotConfigured;
+        }
+        deferredWrites = 0;
         applyRequest (requested);
+    }
     if (! writerConfigured || requested != appliedGeneration.load (std::memory_order_relaxed))
         return writeNotConfigured;
     if (n <= 0)
@@ -240,6 +250,7 @@ int AudioRingSet::resync (bool overrun) noexcept
 int AudioRingSet::prepareRead (double timeStampMs, int n) noexcept
 {
     dataFound = false;
+    readerInside.store (false, std::memory_order_seq_cst);
     if (samplesWritten.load (std::memory_order_acquire) <= 0)
         return nothingWritten;
     if (! isConfigured())
@@ -303,8 +314,14 @@ int AudioRingSet::prepareRead (double timeStampMs, int n) noexcept
         return resync (true);
     if (nextReadPosition.index + kLookAhead < written)
     {
+        // Announce the read, then look again: either the writer sees the reader inside
+        // and keeps a new configuration back, or the reader sees the request here.
+        readerInside.store (true, std::memory_order_seq_cst);
         if (! isConfigured())
+        {
+            readerInside.store (false, std::memory_order_seq_cst);
             return notConfigured;
+        }
         dataFound = true;
         return dataAvailable;
     }

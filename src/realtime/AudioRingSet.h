@@ -17,9 +17,10 @@
 // time stamp, the matching writer position, keeps a target latency behind it and
 // reads at the measured ratio of the two clocks.
 //
-// Threads: configure from any thread (it only posts a request); write, resetHistory and
-// toReaderPosition on the writer thread; prepareRead, readChannel(s) and
-// resampleChannel(s) on the reader thread. Neither audio thread allocates, locks or
+// Threads: configure from any thread (it only posts a request, which the writer applies
+// before its next write, never while the reader is inside a read); write, resetHistory
+// and toReaderPosition on the writer thread; prepareRead, readChannel(s),
+// resampleChannel(s) and finishRead on the reader thread. Neither audio thread allocates, locks or
 // waits. The ring storage (20 x 262144 samples) is allocated once, with the set; only
 // the capacity in use is touched.
 class AudioRingSet
@@ -33,6 +34,7 @@ public:
     static constexpr double kBandwidthDecay = 0.0007;
     static constexpr double kDefaultStartDelaySeconds = 0.01;
     static constexpr int kLookAhead = 32;
+    static constexpr int kMaxDeferredWrites = 16;
 
     enum WriteStatus
     {
@@ -87,6 +89,12 @@ public:
     // Reader thread: positions the reader for a block of numSamples stamped at
     // timeStampMs. Returns a ReadStatus; only dataAvailable lets readChannel read.
     int prepareRead (double timeStampMs, int numSamples) noexcept;
+
+    // Reader thread: the reader has read every channel of the block it prepared. A
+    // pending reconfiguration waits (for at most kMaxDeferredWrites writer blocks) while
+    // the reader is between a prepareRead that found data and this call or its next
+    // prepareRead.
+    void finishRead() noexcept { readerInside.store (false, std::memory_order_seq_cst); }
 
     // Reader thread: one channel of the block prepared last (silence unless it found data).
     void readChannel (float* out, int channel, int numSamples) noexcept;
@@ -159,6 +167,7 @@ private:
     std::atomic<std::uint64_t> requestedGeneration { 0 };
     std::atomic<std::uint64_t> appliedGeneration { 0 };
     std::atomic<bool> configuredFlag { false };
+    std::atomic<bool> readerInside { false };
     std::atomic<double> requestedTargetLatency { 0.0 };
 
     // Applied configuration: written by the writer, read by both.
@@ -185,6 +194,7 @@ private:
     // Writer side.
     TimeDll writerFilter;
     bool writerConfigured = false;
+    int deferredWrites = 0;
     std::array<LatestValueMailbox<HistoryEntry>, kHistoryEntries> history;
 
     // Reader side.

@@ -34,9 +34,11 @@ protected:
         return status;
     }
 
+    // A reader that reads nothing of the block it prepared.
     int readBlock()
     {
         const int status = set->prepareRead (writerMs - kPeriodMs * 2.0 / 3.0, kBlock);
+        set->finishRead();
         return status;
     }
 
@@ -143,6 +145,40 @@ TEST_F (AudioRingSetStream, ReconfigurationWaitsForTheWriter)
     EXPECT_TRUE (set->isConfigured());
     EXPECT_EQ (set->getCapacity(), 32768);
     EXPECT_EQ (set->getWritePosition(), kBlock) << "the stream starts again";
+}
+
+TEST_F (AudioRingSetStream, ReconfigurationWaitsForTheReaderToFinishItsBlock)
+{
+    stream (500);
+    ASSERT_EQ (set->prepareRead (writerMs - kPeriodMs / 2.0, kBlock), AudioRingSet::dataAvailable);
+    const int capacityBefore = set->getCapacity();
+    set->configure (kRate, kBlock, kRate, 1024, 100, 1.0);
+    // The reader still reads its block: the writer keeps the configuration back.
+    EXPECT_EQ (writeBlock(), AudioRingSet::writeNotConfigured);
+    EXPECT_EQ (set->getCapacity(), capacityBefore);
+    set->finishRead();
+    EXPECT_EQ (writeBlock(), AudioRingSet::written);
+    EXPECT_EQ (set->getCapacity(), 32768);
+}
+
+TEST_F (AudioRingSetStream, AReaderThatNeverFinishesHoldsTheConfigurationBackOnlyForAWhile)
+{
+    stream (500);
+    ASSERT_EQ (set->prepareRead (writerMs - kPeriodMs / 2.0, kBlock), AudioRingSet::dataAvailable);
+    set->configure (kRate, kBlock, kRate, 1024, 100, 1.0);
+    for (int i = 0; i < AudioRingSet::kMaxDeferredWrites; ++i)
+        ASSERT_EQ (writeBlock(), AudioRingSet::writeNotConfigured);
+    EXPECT_EQ (writeBlock(), AudioRingSet::written);
+    EXPECT_EQ (set->getCapacity(), 32768);
+}
+
+TEST_F (AudioRingSetStream, ARequestDuringAReadIsSeenByTheReaderBeforeItReads)
+{
+    stream (500);
+    set->configure (kRate, kBlock, kRate, 1024, 100, 1.0);
+    EXPECT_EQ (set->prepareRead (writerMs - kPeriodMs / 2.0, kBlock), AudioRingSet::notConfigured);
+    EXPECT_FALSE (set->hasData());
+    EXPECT_EQ (writeBlock(), AudioRingSet::written) << "a reader that saw the request holds nothing back";
 }
 
 TEST_F (AudioRingSetStream, TheLatestOfSeveralRequestsWins)

@@ -40,7 +40,7 @@ struct RunningStats
 };
 } // namespace
 
-DriftResult runDriftSimulation (const DriftScenario& s, AudioRingSet& set)
+DriftResult runDriftSimulation (const DriftScenario& s, AudioRingSet& set, DriftLoopObserver* observer)
 {
     DriftResult result;
     set.setHistoryConvention (s.convention);
@@ -91,6 +91,8 @@ DriftResult runDriftSimulation (const DriftScenario& s, AudioRingSet& set)
     double windowStart = -1.0;
     RunningStats window;
 
+    if (observer != nullptr)
+        observer->loopStarts();
     for (;;)
     {
         const double writerSeconds = kStartSeconds + static_cast<double> (writerBlockNumber + 1) * writerPeriod;
@@ -145,6 +147,11 @@ DriftResult runDriftSimulation (const DriftScenario& s, AudioRingSet& set)
 
         const double stampMs = (callSeconds + s.readerJitterMs * 0.001 * unit (random)) * 1000.0;
         const int status = set.prepareRead (stampMs, readerBlock);
+        struct FinishRead
+        {
+            AudioRingSet& set;
+            ~FinishRead() { set.finishRead(); }
+        } finishRead { set };
         ++result.readStatus[static_cast<std::size_t> (std::clamp (status, 0, 6))];
         ++result.readerBlocks;
         if (status == AudioRingSet::underrun && firstDataSeconds >= 0.0)
@@ -206,6 +213,8 @@ DriftResult runDriftSimulation (const DriftScenario& s, AudioRingSet& set)
         }
     }
 
+    if (observer != nullptr)
+        observer->loopEnds();
     result.overruns = set.getOverrunCount();
     result.ratioErrorMeanPpm = ratioError.mean();
     result.ratioErrorRmsPpm = ratioError.rms();

@@ -75,5 +75,16 @@ struct DriftResult
     std::int64_t checkedSamples = 0;
 };
 
-// Runs a scenario against a set (configured here). Allocates nothing once it runs.
-DriftResult runDriftSimulation (const DriftScenario& scenario, AudioRingSet& set);
+// Told when the simulation's loop (every write, read and the bookkeeping around them)
+// starts and ends, on the simulating thread: tests mark the loop as an audio thread.
+class DriftLoopObserver
+{
+public:
+    virtual ~DriftLoopObserver() = default;
+    virtual void loopStarts() = 0;
+    virtual void loopEnds() = 0;
+};
+
+// Runs a scenario against a set (configured here). Allocates nothing once its loop runs.
+DriftResult runDriftSimulation (const DriftScenario& scenario, AudioRingSet& set,
+                                DriftLoopObserver* observer = nullptr);
