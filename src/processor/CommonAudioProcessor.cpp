@@ -3,6 +3,7 @@
 #include "foundation/Logger.h"
 #include "model/tables/ParameterTable.h"
 #include "platform/ThreadPriority.h"
+#include "processor/BufferSafetyMargin.h"
 #include "processor/BusLayouts.h"
 #include "processor/DeviceOpenSequence.h"
 #include "processor/PluginLog.h"
@@ -40,9 +41,6 @@ CommonAudioProcessor::CommonAudioProcessor (const juce::StringArray& busNames, c
     juce::ignoreUnused (maxSidechainChannels);
     jassert (client != nullptr && pluginState != nullptr && preferences != nullptr);
 
-    for (std::size_t input = 0; input < inputRouting.size(); ++input)
-        inputRouting[input] = static_cast<int> (input);
-
     worker.setResponseTimeout (responseTimeoutSeconds);
     worker.setBusyDelay (busyDelaySeconds);
 
@@ -57,7 +55,7 @@ CommonAudioProcessor::CommonAudioProcessor (const juce::StringArray& busNames, c
 
     updateTimer.setProcessor (this);
 
-    bufferSafetyMargin = preferences->getBufferSafetyMargin();
+    bufferSafetyMargin = BufferSafetyMargin::read (*preferences);
     FH_LOG (spdlog::level::info, "Resampler buffer safety margin is {}", bufferSafetyMargin.load());
 
     streamRestart = true;
@@ -130,14 +128,39 @@ void CommonAudioProcessor::stopStream()
     streamRestart = true;
     unmuteTime = std::numeric_limits<double>::max();
     suspendProcessing (true);
+    configureRingSets (1.0, 1.0, false);
+}
+
+void CommonAudioProcessor::configureRingSets (double ratioDeviceToHost, double ratioHostToDevice, bool onAudioThread)
+{
+    const double rate = hostSampleRate.load();
+    const int block = hostBlockSize.load();
+    if (rate > 0.0 && block > 0)
+        audioExchange.configure (rate, block, client->getBlockSize(), bufferSafetyMargin.load(), ratioDeviceToHost,
+                                 ratioHostToDevice, ! onAudioThread);
+}
+
+void CommonAudioProcessor::resetStream (double sampleRate, int blockSize, bool force, double ratioDeviceToHost,
+                                        double ratioHostToDevice, bool onAudioThread)
+{
+    if (force || blockSize != hostBlockSize.load() || sampleRate != hostSampleRate.load())
+    {
+        hostBlockSize = blockSize;
+        if (sampleRate > 0.0)
+            hostSampleRate = sampleRate;
+        configureRingSets (ratioDeviceToHost, ratioHostToDevice, onAudioThread);
+    }
+    released = false;
 }
 
 void CommonAudioProcessor::prepareToPlay (double sampleRate, int maximumBlockSize)
 {
     if (hostContext.validationHost)
         return;
-    hostSampleRate = sampleRate;
-    hostBlockSize = maximumBlockSize;
+    // Under Bitwig Studio the first block configures the ring sets instead.
+    if (! hostContext.host().isBitwigStudio())
+        resetStream (sampleRate, maximumBlockSize, false, 0.0, 0.0);
+    audioExchange.logPendingMarginClamp();
     released = false;
 }
 
@@ -204,16 +227,21 @@ void CommonAudioProcessor::streamCharacteristicsChanged()
         return;
     }
     client->setOutputGain (static_cast<float> (getStreamScale()));
+    configureRingSets (0.0, 0.0, false);
     suspendProcessing (false);
 }
 
-void CommonAudioProcessor::audioBlockReceived (float* const*, int, float* const* hostChannels, int numHostChannels,
-                                               int numSamples, double)
+void CommonAudioProcessor::audioBlockReceived (float* const* deviceChannels, int numDeviceChannels,
+                                               float* const* hostChannels, int numHostChannels, int numSamples,
+                                               double timeStampMs)
 {
-    // No sidechain audio reaches the device yet: its inputs get silence.
-    for (int channel = 0; channel < numHostChannels; ++channel)
-        juce::FloatVectorOperations::clear (hostChannels[channel], numSamples);
-    streamRestart = false;
+    audioExchange.exchangeDeviceBlock (deviceChannels, numDeviceChannels, hostChannels, numHostChannels, numSamples,
+                                       timeStampMs, getTotalNumInputChannels(), released.load());
+    if (streamRestart.load())
+    {
+        streamRestart = false;
+        unmuteTime = juce::Time::getMillisecondCounterHiRes() + 1000.0;
+    }
 }
 
 void CommonAudioProcessor::engineDataReceived (const std::uint8_t*, int) {}
@@ -233,10 +261,11 @@ bool CommonAudioProcessor::addJob (const std::string& name, JobFunction function
 
 void CommonAudioProcessor::globalPreferencesChanged()
 {
-    const int margin = preferences->getBufferSafetyMargin();
+    const int margin = BufferSafetyMargin::read (*preferences);
     const int previous = bufferSafetyMargin.load();
     if (margin == previous)
         return;
     FH_LOG (spdlog::level::info, "Resampler safety margin scale was changed from {} to {}", previous, margin);
     bufferSafetyMargin = margin;
+    configureRingSets (1.0, 1.0, false);
 }

@@ -8,6 +8,7 @@
 #include "model/MachineDataUpdateTimer.h"
 #include "model/VantuInterface.h"
 #include "processor/BusChannelMap.h"
+#include "processor/DeviceAudioExchange.h"
 #include "processor/HostContext.h"
 #include "processor/JobExecutor.h"
 #include "processor/PluginVolatileState.h"
@@ -131,6 +132,8 @@ public:
     const HostContext& getHostContext() const noexcept { return hostContext; }
     bool isHostCubaseFamily() const noexcept { return hostIsCubaseFamily; }
     int getBufferSafetyMargin() const noexcept { return bufferSafetyMargin.load(); }
+    // The two ring sets and the sidechain routing between the device and the host.
+    DeviceAudioExchange& getAudioExchange() noexcept { return audioExchange; }
     // Device jobs queued or running.
     int getNumDeviceJobs() const { return jobs.getNumJobs(); }
     // MIDI channels (1..16) whose notes go to the device: first inclusive, end exclusive.
@@ -150,11 +153,24 @@ protected:
     void setNoteChannelRange (int first, int end);
 
     // Stops the device stream: processing stays suspended until the next stream
-    // characteristics arrive from an open device.
+    // characteristics arrive from an open device; the ring sets start again.
     void stopStream();
+
+public:
+    // Reconfigures both ring sets for the host's rate and block when forced or when
+    // either changed (ratios 0: each set starts from its nominal ratio), and starts the
+    // transport sync and the mismatch flag afresh. onAudioThread: called by the host's
+    // audio callback (nothing is logged there).
+    void resetStream (double sampleRate, int blockSize, bool force, double ratioDeviceToHost, double ratioHostToDevice,
+                      bool onAudioThread = false);
+
+protected:
 
 private:
     void openPluginLog();
+    // Both ring sets for the stored host rate and block and the engine's block size,
+    // when the host's are known.
+    void configureRingSets (double ratioDeviceToHost, double ratioHostToDevice, bool onAudioThread);
 
     // Declaration order is construction order; destruction runs in reverse.
     const std::vector<BusChannelMapEntry> busChannelMap;
@@ -162,7 +178,7 @@ private:
     const bool hostIsCubaseFamily;
     PluginVolatileState volatileState;
     std::unique_ptr<RemoteDeviceClient> client;
-    std::array<std::atomic<int>, kMaxHostInputChannels> inputRouting;
+    DeviceAudioExchange audioExchange;
     std::atomic<int> hostBlockSize { 0 };
     std::atomic<double> hostSampleRate { 0.0 };
     std::atomic<int> bufferSafetyMargin { 100 };
@@ -184,7 +200,8 @@ private:
 
 protected:
     // The routing entry of host input channel `input` (0..11), for the device layer.
-    int inputRoutingEntry (int input) const noexcept { return inputRouting[static_cast<std::size_t> (input)].load(); }
+    int inputRoutingEntry (int input) const noexcept { return audioExchange.routing.get (input); }
+    InputRoutingTable& inputRoutingTable() noexcept { return audioExchange.routing; }
 
 private:
     JUCE_DECLARE_NON_COPYABLE (CommonAudioProcessor)

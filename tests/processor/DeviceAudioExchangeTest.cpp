@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P (
         RoutingCase { "IdentityEightHostInputs", {}, 8, false, { 1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 0, 0 } },
         RoutingCase { "HostChannelsFromEightOnNeverReachTheDevice", {}, 12, false, { 1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 0, 0 } },
         RoutingCase { "TwoHostInputsOnOneDeviceInputTheLaterWins", { { 2, 5 }, { 6, 5 } }, 8, false,
-                      { 1, 2, 0, 4, 7, 0, 0, 8, 0, 0, 0, 0 } },
+                      { 1, 2, 0, 4, 5, 7, 0, 8, 0, 0, 0, 0 } },
         RoutingCase { "UnroutedHostInputs", { { 0, -1 }, { 1, -1 } }, 8, false, { 0, 0, 3, 4, 5, 6, 7, 8, 0, 0, 0, 0 } },
         RoutingCase { "FewerHostInputsThanRoutes", {}, 2, false, { 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0 } },
         RoutingCase { "MovedToALaterInput", { { 0, 11 } }, 8, false, { 0, 2, 3, 4, 5, 6, 7, 8, 0, 0, 0, 1 } },
