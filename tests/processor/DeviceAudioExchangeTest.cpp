@@ -1,5 +1,6 @@
 #include "processor/DeviceAudioExchange.h"
 
+#include "support/AudioThreadChecks.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,7 @@ TEST_P (DeviceAudioExchangeRouting, DeviceInputsHoldTheRoutedHostChannelsOrSilen
     const float* deviceOutputs[] = { deviceOutput.data() };
 
     double now = 5000.0;
+    const fhtest::ScopedAudioThread audioThread;   // both sides of the exchange run as audio threads here
     for (int block = 0; block < 400; ++block)
     {
         exchange->hostToDevice.write (now, hostChannels.data(), c.hostInputChannels, kBlock);
@@ -64,6 +66,7 @@ TEST_P (DeviceAudioExchangeRouting, DeviceInputsHoldTheRoutedHostChannelsOrSilen
                                        now + kPeriodMs / 3.0, c.hostInputChannels, c.released);
         now += kPeriodMs;
     }
+    EXPECT_EQ (audioThread.calls().total(), 0u) << "no heap call and no blocking wait";
 
     for (int d = 0; d < kDeviceInputs; ++d)
         for (float v : device[static_cast<std::size_t> (d)])
