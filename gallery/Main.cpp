@@ -1,10 +1,12 @@
 // The widget gallery: every widget of the program in every hue.
 //   fh_gallery                        shows the gallery in a window
 //   fh_gallery --screenshot out.png   writes a PNG picture of it and exits
-//   fh_gallery --machine-panels DIR   writes one PNG per machine panel into DIR and exits
+//   fh_gallery --machine-panels DIR   writes one PNG per machine panel and the modulation
+//                                     pages into DIR and exits
 // Under a display-less machine: xvfb-run -a ./build/gallery/fh_gallery --screenshot out.png
 #include "GalleryComponent.h"
 #include "MachinePanelShots.h"
+#include "ModulationPageShots.h"
 
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 
@@ -70,7 +72,8 @@ int main (int argc, char** argv)
     if (machinePanelsPath.isNotEmpty())
     {
         const auto folder = juce::File::getCurrentWorkingDirectory().getChildFile (machinePanelsPath);
-        result = gallery::writeMachinePanelShots (folder) == 0 ? 0 : 1;
+        const int failures = gallery::writeMachinePanelShots (folder) + gallery::writeModulationPageShots (folder);
+        result = failures == 0 ? 0 : 1;
     }
     else
     {

@@ -15,6 +15,16 @@ void drawMenuInPlace (juce::Graphics& g, juce::LookAndFeel& lf, const juce::Popu
     {
         const auto& item = it.getItem();
         const int h = item.isSeparator ? menuSeparatorHeight : menuItemHeight;
+        if (auto* custom = item.customComponent.get())
+        {
+            custom->setBounds (1, y, width - 2, h);
+            juce::Graphics::ScopedSaveState at (g);
+            g.setOrigin ({ 1, y });
+            custom->paintEntireComponent (g, true);
+            y += h;
+            ++index;
+            continue;
+        }
         lf.drawPopupMenuItem (g, { 1, y, width - 2, h }, item.isSeparator, item.isEnabled,
                               ! item.isSeparator && index == highlightedItem, item.isTicked, item.subMenu != nullptr,
                               item.text, item.shortcutKeyDescription, nullptr, nullptr);

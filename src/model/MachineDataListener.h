@@ -20,7 +20,8 @@
 //
 // Lock order: the listener's mutex, then the owner's object mutex, never the
 // reverse. valueChanged runs with the listener's mutex held and the object mutex
-// released: it may write to the data object, but must not call addIdentifiers.
+// released: it may write to the data object, but must not call addIdentifiers
+// or clearIdentifiers.
 template <typename T, typename Owner>
 class MachineDataObject::Listener : public MachineDataUpdateTimer::Client
 {
@@ -63,6 +64,16 @@ public:
 
         lastValues.resize (ids.size());
         forceBits.assign (ids.size(), true);
+    }
+
+    // Stops watching every identifier, with its last reported value and its
+    // report mark. Takes the listener's mutex, so never from valueChanged.
+    void clearIdentifiers()
+    {
+        const std::lock_guard<std::mutex> lock (mutex);
+        ids.clear();
+        lastValues.clear();
+        forceBits.clear();
     }
 
     // Message thread: the poll.

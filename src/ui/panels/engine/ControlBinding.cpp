@@ -96,6 +96,36 @@ void TuneKnobBinding::fadeHighlight (float step)
 }
 
 //==============================================================================
+FineKnobBinding::FineKnobBinding (HighResKnob& knobToUse, const juce::Identifier& idToUse, ParameterWriter& writerToUse)
+    : ControlBinding (idToUse, ControlKind::fine, writerToUse), knob (knobToUse)
+{
+    knob.addListener (this);
+}
+
+FineKnobBinding::~FineKnobBinding()
+{
+    knob.removeListener (this);
+}
+
+void FineKnobBinding::knobValueChanged (BaseKnob*, double value)
+{
+    lightKnob (knob);
+    write (ValueMapping::toDevice (kind, value));
+}
+
+void FineKnobBinding::showDeviceValue (int value)
+{
+    if (knob.isBeingDragged())
+        return;
+    knob.setHighResValue (juce::jlimit (knob.getMinimum(), knob.getMaximum(), ValueMapping::toControl (kind, value)));
+}
+
+void FineKnobBinding::fadeHighlight (float step)
+{
+    fadeKnob (knob, step);
+}
+
+//==============================================================================
 OverdriveBinding::OverdriveBinding (OverdriveSlider& sliderToUse, const juce::Identifier& idToUse, ParameterWriter& writerToUse)
     : ControlBinding (idToUse, ControlKind::overdrive, writerToUse), slider (sliderToUse)
 {

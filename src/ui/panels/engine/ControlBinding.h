@@ -101,6 +101,26 @@ private:
     UniHighResKnob& knob;
 };
 
+// A fine knob of the raw device value (a modulation depth): user edits, by
+// drag or typed value, arrive as knobValueChanged and are written truncated;
+// a device value sets the fine value and its text, except during a drag.
+class FineKnobBinding : public ControlBinding, private BaseKnob::Listener
+{
+public:
+    FineKnobBinding (HighResKnob& knob, const juce::Identifier& id, ParameterWriter& writer);
+    ~FineKnobBinding() override;
+
+    void showDeviceValue (int value) override;
+    void fadeHighlight (float step) override;
+    std::vector<juce::Component*> getHitComponents() const override { return { &knob }; }
+
+private:
+    // Message thread, from the knob on a user edit.
+    void knobValueChanged (BaseKnob* changed, double value) override;
+
+    HighResKnob& knob;
+};
+
 // The overdrive slider: user edits arrive as sliderValueChanged. A user edit
 // lights no highlight; a device value does.
 class OverdriveBinding : public ControlBinding, private juce::Slider::Listener

@@ -18,6 +18,7 @@ int toDevice (ControlKind kind, double x) noexcept
     {
         case ControlKind::bipolar: return n * one + centre;
         case ControlKind::tune:    return n + centre;
+        case ControlKind::fine:    return n;
         case ControlKind::onOff:   return x != 0.0 ? one : 0;
         case ControlKind::unipolar:
         case ControlKind::list:
@@ -33,6 +34,7 @@ double toControl (ControlKind kind, int v) noexcept
     {
         case ControlKind::bipolar: return (v >> 8) - 64;
         case ControlKind::tune:    return v - centre;
+        case ControlKind::fine:    return v;
         case ControlKind::onOff:   return v != 0 ? 1.0 : 0.0;
         case ControlKind::unipolar:
         case ControlKind::list:

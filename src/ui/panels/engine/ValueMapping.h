@@ -11,6 +11,7 @@ enum class ControlKind
     unipolar,    // knob 0..127:               x * 256               <- v >> 8
     bipolar,     // knob -64..63:              x * 256 + 0x4000      <- (v >> 8) - 64
     tune,        // fine knob, e.g. -6144..6144: x + 0x4000 unshifted <- v - 0x4000
+    fine,        // fine knob of the raw value:  x unshifted          <- v
     list,        // list knob 0..last item:    x * 256               <- v >> 8
     overdrive,   // overdrive slider 0..127:   x * 256               <- v >> 8
     onOff,       // switch:                    on 256, off 0         <- on by the family's threshold

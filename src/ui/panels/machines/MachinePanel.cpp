@@ -130,6 +130,9 @@ MachinePanel::BuiltColumn MachinePanel::buildColumn (const MachineColumn& column
             built.custom = &custom;
             break;
         }
+
+        case ControlKind::fine:   // the modulation depth knobs; no machine column uses one
+            break;
     }
 
     if (binding != nullptr)
