@@ -12,15 +12,15 @@ juce::String translatedIf (bool translate, const char* text)
 
 } // namespace
 
-MachinePanel::MachinePanel (PanelContextIfc& context, int trackIndex, const MachinePanelSpec& specToUse)
+MachinePanel::MachinePanel (PanelContextIfc& context, int trackIndex, const MachinePanelTable& tableToUse)
     : ParameterPanel (context, trackIndex),
-      spec (specToUse),
-      family (specToUse.family != nullptr ? *specToUse.family : analogFamily)
+      table (tableToUse),
+      family (tableToUse.family != nullptr ? *tableToUse.family : analogFamily)
 {
-    for (const auto& column : spec.columns)
+    for (const auto& column : table.columns)
         columns.push_back (buildColumn (column));
 
-    watch (machineIdList (spec.type));
+    watch (machineIdList (table.type));
     applyDefaults();
     start();
     setHue (family.hue);
@@ -160,7 +160,7 @@ void MachinePanel::resized()
     int x = 0;
     for (size_t i = 0; i < columns.size(); ++i)
     {
-        const auto& column = spec.columns[i];
+        const auto& column = table.columns[i];
         const auto& built = columns[i];
         const int w = juce::jmax (0, juce::jmin (width - x, eighth + column.widthDelta));
         const ColumnCell cell { x, top, w };

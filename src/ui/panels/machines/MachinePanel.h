@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/panels/engine/ParameterPanel.h"
-#include "ui/panels/machines/MachinePanelSpec.h"
+#include "ui/panels/machines/MachinePanelTable.h"
 #include "ui/widgets/Labels.h"
 
 #include <vector>
@@ -18,10 +18,10 @@ public:
     static constexpr int knobHeight = 54;
     static constexpr int tallControlHeight = 57;   // tune knobs and the overdrive slider
 
-    MachinePanel (PanelContextIfc& context, int trackIndex, const MachinePanelSpec& spec);
+    MachinePanel (PanelContextIfc& context, int trackIndex, const MachinePanelTable& table);
     ~MachinePanel() override;
 
-    const MachinePanelSpec& getSpec() const { return spec; }
+    const MachinePanelTable& getTable() const { return table; }
 
     // Per column: the caption (null for a captionless column) and the control's
     // components (one for a knob, a slider or a switch).
@@ -42,16 +42,16 @@ private:
     void configureKnob (BaseKnob& knob, const MachineColumn& column);
     int controlHeightOf (const MachineColumn& column) const;
 
-    const MachinePanelSpec& spec;
+    const MachinePanelTable& table;
     const MachineFamily& family;
     std::vector<BuiltColumn> columns;
 };
 
 // A machine panel that is nothing but its table: the named panel classes
 // derive from it with their table's accessor.
-template <const MachinePanelSpec& (*specOf)()>
+template <const MachinePanelTable& (*tableOf)()>
 class TableMachinePanel : public MachinePanel
 {
 public:
-    TableMachinePanel (PanelContextIfc& context, int trackIndex) : MachinePanel (context, trackIndex, specOf()) {}
+    TableMachinePanel (PanelContextIfc& context, int trackIndex) : MachinePanel (context, trackIndex, tableOf()) {}
 };

@@ -125,11 +125,11 @@ TEST_F (AnalogPanels, TheDualVcoDecayKnobsShowInfAtTheirTop)
     {
         auto& knob = partOf<ListKnob> (*panel, column);
         EXPECT_EQ (knob.getMaximum(), 127.0);
-        fromDevice (*panel->getSpec().columns[column].id, 0x1000);
+        fromDevice (*panel->getTable().columns[column].id, 0x1000);
         recorder.clear();
         edit::drag (knob, 400.0f);
         EXPECT_EQ (knob.getShownText(), "Inf");
-        EXPECT_EQ (recorder.writes(), (std::vector<Write> { { *panel->getSpec().columns[column].id, 0x7F00 } }));
+        EXPECT_EQ (recorder.writes(), (std::vector<Write> { { *panel->getTable().columns[column].id, 0x7F00 } }));
         EXPECT_EQ (knob.getBounds().getHeight(), 57);
     }
     pump();
@@ -232,7 +232,7 @@ TEST_F (AnalogPanels, WatchedIdentifiersWithoutAControlAreInert)
         poll();
 
         std::vector<double> before;
-        for (size_t i = 0; i < panel->getSpec().columns.size(); ++i)
+        for (size_t i = 0; i < panel->getTable().columns.size(); ++i)
             before.push_back (dynamic_cast<juce::Slider&> (*panel->getControlComponents (i).at (0)).getValue());
 
         int min = 0, max = 0;
@@ -247,8 +247,8 @@ TEST_F (AnalogPanels, WatchedIdentifiersWithoutAControlAreInert)
             EXPECT_EQ (dynamic_cast<juce::Slider&> (*panel->getControlComponents (i).at (0)).getValue(), before[i]) << i;
         EXPECT_TRUE (panel->findBindings (c.id).empty());
         EXPECT_TRUE (writes.writes().empty());
-        for (size_t i = 0; i < panel->getSpec().columns.size(); ++i)
-            EXPECT_NE (*panel->getSpec().columns[i].id, c.id);
+        for (size_t i = 0; i < panel->getTable().columns.size(); ++i)
+            EXPECT_NE (*panel->getTable().columns[i].id, c.id);
     }
 }
 
@@ -269,7 +269,7 @@ TEST_F (AnalogPanels, ColumnsFillTheirEighthsAndLeaveTheRestOfTheBandEmpty)
         auto panel = std::dynamic_pointer_cast<MachinePanel> (createMachinePanel (c.type, context, c.track));
         ASSERT_NE (panel, nullptr);
         panel->setBounds (0, 0, 805, 200);   // c = 100, top = 57
-        ASSERT_EQ (static_cast<int> (panel->getSpec().columns.size()), c.columns);
+        ASSERT_EQ (static_cast<int> (panel->getTable().columns.size()), c.columns);
 
         for (int i = 0; i < c.columns; ++i)
         {

@@ -502,7 +502,7 @@ TEST_F (SelectorPanels, OnlyThePolarityCaptionHasATooltip)
 {
     auto panel = build (33);
     ASSERT_NE (panel, nullptr);
-    for (size_t i = 0; i < panel->getSpec().columns.size(); ++i)
+    for (size_t i = 0; i < panel->getTable().columns.size(); ++i)
         EXPECT_EQ (panel->getCaption (i)->getTooltip(), i == 2 ? "Sets the polarity, positive or negative." : "") << i;
     auto ride = std::dynamic_pointer_cast<MachinePanel> (createMachinePanel (30, context, cymbalTrack));
     ASSERT_NE (ride, nullptr);

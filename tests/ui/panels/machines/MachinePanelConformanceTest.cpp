@@ -403,7 +403,7 @@ TEST_P (MachinePanelConformance, ColumnsShowTheTablesCaptionsKindsAndIdentifiers
 {
     ASSERT_NE (panel, nullptr);
     const auto& expected = GetParam().columns;
-    ASSERT_EQ (panel->getSpec().columns.size(), expected.size());
+    ASSERT_EQ (panel->getTable().columns.size(), expected.size());
 
     for (size_t i = 0; i < expected.size(); ++i)
     {
@@ -431,7 +431,7 @@ TEST_P (MachinePanelConformance, ColumnsShowTheTablesCaptionsKindsAndIdentifiers
             case ControlKind::overdrive: EXPECT_NE (dynamic_cast<OverdriveSlider*> (&control), nullptr); break;
             case ControlKind::onOff: EXPECT_NE (dynamic_cast<LabeledOnOffButton*> (&control), nullptr); break;
             case ControlKind::list: EXPECT_NE (dynamic_cast<UnidirectionalKnob*> (&control), nullptr); break;
-            case ControlKind::custom: EXPECT_NE (panel->getSpec().columns[i].makeCustom, nullptr); break;
+            case ControlKind::custom: EXPECT_NE (panel->getTable().columns[i].makeCustom, nullptr); break;
             default: ADD_FAILURE() << "no such kind in the tables yet";
         }
     }

@@ -204,8 +204,8 @@ TEST_F (DigitalPanelTest, LayoutOfTheDigitalFamily)
 
 TEST_F (AnalogPanelTest, AnAnalogSwitchStandsUprightAndCountsFrom256)
 {
-    const MachinePanelSpec spec { 31, &analogFamily, { { "Osc Reset", Sound_HhBasicOscReset, ControlKind::onOff, "Resets." } } };
-    MachinePanel panel (context, analogTrack, spec);
+    const MachinePanelTable table { 31, &analogFamily, { { "Osc Reset", Sound_HhBasicOscReset, ControlKind::onOff, "Resets." } } };
+    MachinePanel panel (context, analogTrack, table);
     panel.setBounds (0, 0, 800, 200);
     auto& button = dynamic_cast<LabeledOnOffButton&> (*panel.getControlComponents (0).at (0));
 
@@ -404,7 +404,7 @@ public:
 TEST_F (AnalogPanelTest, ACustomColumnIsPlacedShownWrittenAndHit)
 {
     CyclingControl* control = nullptr;
-    const MachinePanelSpec spec {
+    const MachinePanelTable table {
         15, &analogFamily,
         {
             { "Tune", Sound_SdClassicTune, ControlKind::tune, "" },
@@ -416,7 +416,7 @@ TEST_F (AnalogPanelTest, ACustomColumnIsPlacedShownWrittenAndHit)
         },
     };
 
-    MachinePanel panel (context, analogTrack, spec);
+    MachinePanel panel (context, analogTrack, table);
     panel.setBounds (0, 0, 800, 200);
     ASSERT_NE (control, nullptr);
     EXPECT_EQ (panel.getCaption (1), nullptr);
@@ -475,7 +475,7 @@ TEST_F (AnalogPanelTest, DeviceValuesBeyondAControlsRangeAreClampedAndNeverWritt
 
 TEST_F (AnalogPanelTest, IdentifiersTheDataObjectLacksAreSkipped)
 {
-    const MachinePanelSpec spec {
+    const MachinePanelTable table {
         15, &analogFamily,
         {
             { "Delay", FX_DelayTime, ControlKind::unipolar, "" },
@@ -484,7 +484,7 @@ TEST_F (AnalogPanelTest, IdentifiersTheDataObjectLacksAreSkipped)
     };
 
     ShownWindow window;
-    MachinePanel panel (context, analogTrack, spec);
+    MachinePanel panel (context, analogTrack, table);
     panel.setBounds (0, 0, 800, 200);
     window.addAndMakeVisible (panel);
     recorder.showFromDevice (Sound_SdClassicDetune, 0x0900);

@@ -1,7 +1,7 @@
 #include "model/tables/ParameterIds.h"
 #include "ui/panels/machines/controls/SelectorControls.h"
 #include "ui/panels/machines/controls/TransientControl.h"
-#include "ui/panels/machines/specs/MachinePanelSpecs.h"
+#include "ui/panels/machines/tables/MachinePanelTables.h"
 
 // The bass drums of tracks T9 to T11.
 
@@ -27,9 +27,9 @@ std::unique_ptr<CustomColumnControl> makeModulationTypeSelector()
 }
 } // namespace
 
-const MachinePanelSpec& MachinePanelSpecs::bassDrumHard()
+const MachinePanelTable& MachinePanelTables::bassDrumHard()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         8, &analogFamily,
         {
             { "Tune", Sound_BdHardTune, ControlKind::tune, "Sets the pitch of the oscillator." },
@@ -42,12 +42,12 @@ const MachinePanelSpec& MachinePanelSpecs::bassDrumHard()
             { "Overdrive", Sound_BdHardLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::bassDrumClassic()
+const MachinePanelTable& MachinePanelTables::bassDrumClassic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         9, &analogFamily,
         {
             { "Tune", Sound_BdClassicTune, ControlKind::tune, "Sets the pitch of the oscillator." },
@@ -61,12 +61,12 @@ const MachinePanelSpec& MachinePanelSpecs::bassDrumClassic()
             { "Overdrive", Sound_BdClassicLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::bassDrumFM()
+const MachinePanelTable& MachinePanelTables::bassDrumFM()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         10, &analogFamily,
         {
             { "Tune", Sound_BdFmTune, ControlKind::tune, "Sets the pitch of the first (modulated) oscillator." },
@@ -85,12 +85,12 @@ const MachinePanelSpec& MachinePanelSpecs::bassDrumFM()
             { "Overdrive", Sound_BdFmLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::bassDrumPlastic()
+const MachinePanelTable& MachinePanelTables::bassDrumPlastic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         11, &analogFamily,
         {
             { "Tune", Sound_BdPlasticTune, ControlKind::tune, "Sets the pitch of the two interacting oscillator." },
@@ -110,12 +110,12 @@ const MachinePanelSpec& MachinePanelSpecs::bassDrumPlastic()
             { "Overdrive", Sound_BdPlasticLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::bassDrumSilky()
+const MachinePanelTable& MachinePanelTables::bassDrumSilky()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         12, &analogFamily,
         {
             { "Tune", Sound_BdSilkyTune, ControlKind::tune, "Sets the pitch of the oscillator." },
@@ -128,14 +128,14 @@ const MachinePanelSpec& MachinePanelSpecs::bassDrumSilky()
             { "Overdrive", Sound_BdSilkyLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::bassDrumSharp()
+const MachinePanelTable& MachinePanelTables::bassDrumSharp()
 {
     static constexpr const char* sharpWaveformHelp =
         "Sets the waveform. There are five waveforms to choose from (Sine, Asymmetric Sine, Triangle, Sinetooth and Sawtooth), and there is a choice between letting the oscillator run freely, or have it reset each time the sound is trigged.";
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         13, &analogFamily,
         {
             { "Tune", Sound_BdSharpTune, ControlKind::tune, "Sets the pitch of the oscillator." },
@@ -149,5 +149,5 @@ const MachinePanelSpec& MachinePanelSpecs::bassDrumSharp()
             { "Overdrive", Sound_BdSharpLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }

@@ -1,11 +1,11 @@
 #include "model/tables/ParameterIds.h"
-#include "ui/panels/machines/specs/MachinePanelSpecs.h"
+#include "ui/panels/machines/tables/MachinePanelTables.h"
 
 // The cowbells of track T12 and the classic clap of tracks T9 to T11.
 
-const MachinePanelSpec& MachinePanelSpecs::cowbellClassic()
+const MachinePanelTable& MachinePanelTables::cowbellClassic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         25, &analogFamily,
         {
             { "Tune", Sound_CbClassicTune, ControlKind::bipolar, "Sets the base pitch of the two cowbell oscillators." },
@@ -14,12 +14,12 @@ const MachinePanelSpec& MachinePanelSpecs::cowbellClassic()
             { "Overdrive", Sound_CbClassicLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::cowbellMetallic()
+const MachinePanelTable& MachinePanelTables::cowbellMetallic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         29, &analogFamily,
         {
             { "Tune", Sound_CbMetallicTune, ControlKind::bipolar, "Sets the base pitch of the two oscillators" },
@@ -29,12 +29,12 @@ const MachinePanelSpec& MachinePanelSpecs::cowbellMetallic()
             { "Overdrive", Sound_CbMetallicLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::handClapClassic()
+const MachinePanelTable& MachinePanelTables::handClapClassic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         21, &analogFamily,
         {
             { "Clap Rate", Sound_ClapClassicRate, ControlKind::unipolar, "Sets the rate of the hand claps." },
@@ -47,5 +47,5 @@ const MachinePanelSpec& MachinePanelSpecs::handClapClassic()
             { "Overdrive", Sound_ClapClassicLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }

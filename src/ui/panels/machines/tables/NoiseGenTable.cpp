@@ -1,11 +1,11 @@
 #include "model/tables/ParameterIds.h"
-#include "ui/panels/machines/specs/MachinePanelSpecs.h"
+#include "ui/panels/machines/tables/MachinePanelTables.h"
 
 // UT NOISE of tracks T9 to T12: eight knobs, its Level a plain knob and no
 // overdrive slider.
-const MachinePanelSpec& MachinePanelSpecs::noiseGen()
+const MachinePanelTable& MachinePanelTables::noiseGen()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         32, &analogFamily,
         {
             { "Sweep Depth", Sound_NoiseGenSweepDepth, ControlKind::bipolar,
@@ -21,5 +21,5 @@ const MachinePanelSpec& MachinePanelSpecs::noiseGen()
             { "Level", Sound_NoiseGenLevel, ControlKind::unipolar, "Sets the volume of the noise." },
         },
     };
-    return spec;
+    return table;
 }

@@ -1,12 +1,12 @@
 #include "model/tables/ParameterIds.h"
-#include "ui/panels/machines/specs/MachinePanelSpecs.h"
+#include "ui/panels/machines/tables/MachinePanelTables.h"
 
 // The rimshots of tracks T9 to T11: seven columns; the symmetry is watched
 // without a control.
 
-const MachinePanelSpec& MachinePanelSpecs::rimshotHard()
+const MachinePanelTable& MachinePanelTables::rimshotHard()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         18, &analogFamily,
         {
             { "Tune", Sound_RsHardTune, ControlKind::tune, "Sets the pitch of the oscillator." },
@@ -18,12 +18,12 @@ const MachinePanelSpec& MachinePanelSpecs::rimshotHard()
             { "Overdrive", Sound_RsHardLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::rimshotClassic()
+const MachinePanelTable& MachinePanelTables::rimshotClassic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         19, &analogFamily,
         {
             { "Tune Osc1", Sound_RsClassicTune1, ControlKind::tune, "Sets the pitch of the first oscillator." },
@@ -36,5 +36,5 @@ const MachinePanelSpec& MachinePanelSpecs::rimshotClassic()
             { "Overdrive", Sound_RsClassicLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }

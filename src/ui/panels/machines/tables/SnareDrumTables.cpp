@@ -1,11 +1,11 @@
 #include "model/tables/ParameterIds.h"
-#include "ui/panels/machines/specs/MachinePanelSpecs.h"
+#include "ui/panels/machines/tables/MachinePanelTables.h"
 
 // The snare drums of tracks T9 to T11: a tune knob, six knobs and the overdrive.
 
-const MachinePanelSpec& MachinePanelSpecs::snareDrumClassic()
+const MachinePanelTable& MachinePanelTables::snareDrumClassic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         15, &analogFamily,
         {
             { "Tune", Sound_SdClassicTune, ControlKind::tune, "Sets the common pitch of the oscillators." },
@@ -18,12 +18,12 @@ const MachinePanelSpec& MachinePanelSpecs::snareDrumClassic()
             { "Overdrive", Sound_SdClassicLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::snareDrumHard()
+const MachinePanelTable& MachinePanelTables::snareDrumHard()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         14, &analogFamily,
         {
             { "Tune", Sound_SdHardTune, ControlKind::tune, "Sets the pitch of the oscillators. The interval between them is fixed." },
@@ -36,12 +36,12 @@ const MachinePanelSpec& MachinePanelSpecs::snareDrumHard()
             { "Overdrive", Sound_SdHardLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::snareDrumFM()
+const MachinePanelTable& MachinePanelTables::snareDrumFM()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         16, &analogFamily,
         {
             { "Tune", Sound_SdFmTune, ControlKind::tune, "Sets the pitch of the first (modulated) oscillator." },
@@ -57,12 +57,12 @@ const MachinePanelSpec& MachinePanelSpecs::snareDrumFM()
             { "Overdrive", Sound_SdFmLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::snareDrumNatural()
+const MachinePanelTable& MachinePanelTables::snareDrumNatural()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         17, &analogFamily,
         {
             { "Tune", Sound_SdNaturalTune, ControlKind::tune, "Sets the pitch of the first oscillator." },
@@ -78,5 +78,5 @@ const MachinePanelSpec& MachinePanelSpecs::snareDrumNatural()
             { "Overdrive", Sound_SdNaturalLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }

@@ -1,9 +1,9 @@
 #include "model/tables/ParameterIds.h"
-#include "ui/panels/machines/specs/MachinePanelSpecs.h"
+#include "ui/panels/machines/tables/MachinePanelTables.h"
 
-const MachinePanelSpec& MachinePanelSpecs::digitalKick()
+const MachinePanelTable& MachinePanelTables::digitalKick()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         0, &digitalFamily,
         {
             { "Tune", Sound_MCKickTune, ControlKind::tune,
@@ -19,5 +19,5 @@ const MachinePanelSpec& MachinePanelSpecs::digitalKick()
             { "Overdrive", Sound_MCKickLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }

@@ -73,7 +73,7 @@ struct MachineColumn
 
 // A machine's panel: its type, its family and its columns from left to right.
 // The watched identifiers are the machine's entry of machineIdLists.
-struct MachinePanelSpec
+struct MachinePanelTable
 {
     MachineType type = 0;
     const MachineFamily* family = nullptr;

@@ -1,11 +1,11 @@
 #include "model/tables/ParameterIds.h"
-#include "ui/panels/machines/specs/MachinePanelSpecs.h"
+#include "ui/panels/machines/tables/MachinePanelTables.h"
 
 // The hi-hats of track T12. The metallic colours are watched without a control.
 
-const MachinePanelSpec& MachinePanelSpecs::closedHihatClassic()
+const MachinePanelTable& MachinePanelTables::closedHihatClassic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         22, &analogFamily,
         {
             { "Tune", Sound_ChClassicTune, ControlKind::bipolar, "Sets the pitch of the six oscillators of the classic closed hi-hat." },
@@ -15,12 +15,12 @@ const MachinePanelSpec& MachinePanelSpecs::closedHihatClassic()
             { "Overdrive", Sound_ChClassicLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::openHihatClassic()
+const MachinePanelTable& MachinePanelTables::openHihatClassic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         23, &analogFamily,
         {
             { "Tune", Sound_OhClassicTune, ControlKind::bipolar, "Sets the pitch of the six oscillators of the open hihat." },
@@ -29,12 +29,12 @@ const MachinePanelSpec& MachinePanelSpecs::openHihatClassic()
             { "Overdrive", Sound_OhClassicLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::closedHihatMetallic()
+const MachinePanelTable& MachinePanelTables::closedHihatMetallic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         26, &analogFamily,
         {
             { "Tune", Sound_ChMetallicTune, ControlKind::bipolar, "Sets the pitch of the interacting oscillators of the metal hi-hat." },
@@ -42,12 +42,12 @@ const MachinePanelSpec& MachinePanelSpecs::closedHihatMetallic()
             { "Overdrive", Sound_ChMetallicLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::openHihatMetallic()
+const MachinePanelTable& MachinePanelTables::openHihatMetallic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         27, &analogFamily,
         {
             { "Tune", Sound_OhMetallicTune, ControlKind::bipolar, "Sets the pitch of the interacting oscillators of the metal hi-hat." },
@@ -55,12 +55,12 @@ const MachinePanelSpec& MachinePanelSpecs::openHihatMetallic()
             { "Overdrive", Sound_OhMetallicLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::hihatBasic()
+const MachinePanelTable& MachinePanelTables::hihatBasic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         31, &analogFamily,
         {
             { "Tune", Sound_HhBasicTune, ControlKind::bipolar,
@@ -76,5 +76,5 @@ const MachinePanelSpec& MachinePanelSpecs::hihatBasic()
             { "Overdrive", Sound_HhBasicLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }

@@ -1,5 +1,5 @@
 #include "model/tables/ParameterIds.h"
-#include "ui/panels/machines/specs/MachinePanelSpecs.h"
+#include "ui/panels/machines/tables/MachinePanelTables.h"
 #include "ui/widgets/knobs/OscillatorConfigComponent.h"
 
 namespace
@@ -16,9 +16,9 @@ std::unique_ptr<BaseKnob> makeOscillatorConfigPicker()
 
 // SY DUAL VCO of tracks T9 to T11: two tune knobs of their own ranges, two
 // decay knobs that show "Inf" at the top, the configuration picker.
-const MachinePanelSpec& MachinePanelSpecs::dualVco()
+const MachinePanelTable& MachinePanelTables::dualVco()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         20, &analogFamily,
         {
             { "Osc 1 Tune", Sound_DVCOOsc1Tune, ControlKind::tune, "Sets the pitch of oscillator 1." },
@@ -39,5 +39,5 @@ const MachinePanelSpec& MachinePanelSpecs::dualVco()
             { "Overdrive", Sound_DVCOLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }

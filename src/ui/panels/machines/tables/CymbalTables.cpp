@@ -1,12 +1,12 @@
 #include "model/tables/ParameterIds.h"
-#include "ui/panels/machines/specs/MachinePanelSpecs.h"
+#include "ui/panels/machines/tables/MachinePanelTables.h"
 
 // The classic and metallic cymbals of track T12. The metallic colour is watched
 // without a control.
 
-const MachinePanelSpec& MachinePanelSpecs::cymbalClassic()
+const MachinePanelTable& MachinePanelTables::cymbalClassic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         24, &analogFamily,
         {
             { "Tune", Sound_CyClassicTune, ControlKind::bipolar, "Sets the pitch of the interacting oscillators of the cymbal." },
@@ -16,12 +16,12 @@ const MachinePanelSpec& MachinePanelSpecs::cymbalClassic()
             { "Overdrive", Sound_CyClassicLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::cymbalMetallic()
+const MachinePanelTable& MachinePanelTables::cymbalMetallic()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         28, &analogFamily,
         {
             { "Tune", Sound_CyMetallicTune, ControlKind::bipolar,
@@ -34,5 +34,5 @@ const MachinePanelSpec& MachinePanelSpecs::cymbalMetallic()
             { "Overdrive", Sound_CyMetallicLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }

@@ -1,7 +1,7 @@
 #include "model/tables/ParameterIds.h"
 #include "ui/lookandfeel/CorvanelFonts.h"
 #include "ui/panels/machines/controls/SelectorControls.h"
-#include "ui/panels/machines/specs/MachinePanelSpecs.h"
+#include "ui/panels/machines/tables/MachinePanelTables.h"
 
 // The ride cymbal of track T12 and the impulse of tracks T9 to T12, each with
 // a row of buttons for one parameter.
@@ -37,9 +37,9 @@ std::unique_ptr<CustomColumnControl> makePolaritySelector()
 }
 } // namespace
 
-const MachinePanelSpec& MachinePanelSpecs::cymbalRide()
+const MachinePanelTable& MachinePanelTables::cymbalRide()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         30, &analogFamily,
         {
             { "Tune", Sound_CyRideTune, ControlKind::bipolar, "Sets the pitch of the interacting oscillators that make up the ride cymbal model." },
@@ -52,12 +52,12 @@ const MachinePanelSpec& MachinePanelSpecs::cymbalRide()
             { "Overdrive", Sound_CyRideLevel, ControlKind::overdrive, overdriveHelp },
         },
     };
-    return spec;
+    return table;
 }
 
-const MachinePanelSpec& MachinePanelSpecs::impulse()
+const MachinePanelTable& MachinePanelTables::impulse()
 {
-    static const MachinePanelSpec spec {
+    static const MachinePanelTable table {
         33, &analogFamily,
         {
             { "Attack Time", Sound_ImpulseAttackTime, ControlKind::unipolar, "Sets the length of the attack phase." },
@@ -68,5 +68,5 @@ const MachinePanelSpec& MachinePanelSpecs::impulse()
             { "Level", Sound_ImpulseLevel, ControlKind::unipolar, "Sets the volume of the impulse." },
         },
     };
-    return spec;
+    return table;
 }
