@@ -1,0 +1,1 @@
+#include "engine/FhAsyncDataHeader.h"

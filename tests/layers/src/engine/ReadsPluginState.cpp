@@ -1,0 +1,3 @@
+#include "engine/RemoteDeviceClient.h"
+
+#include "processor/PluginState.h"

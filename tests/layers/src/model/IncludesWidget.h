@@ -1,0 +1,3 @@
+#pragma once
+
+#include "ui/widgets/knobs/BaseKnob.h"

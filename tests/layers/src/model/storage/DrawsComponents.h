@@ -1,0 +1,3 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
