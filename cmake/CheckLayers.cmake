@@ -34,10 +34,7 @@ endif()
 
 set(FH_LAYER_EXCEPTIONS
   "src/engine/FhAsyncDataWorker.h|model/storage/|the read traits of the model's records still sit with the worker and move to the model"
-  "src/engine/RemoteDeviceClient.cpp|processor/JobExecutor.h|the job executor interface moves to the foundation"
-  "src/model/UpdateJobs.cpp|processor/JobExecutor.h|the job executor interface moves to the foundation"
   "src/engine/RemoteDeviceClient.cpp|processor/PluginState.h|the device selection settings become an interface that the engine declares"
-  "src/engine/SharedMemoryAudioConnection.h|processor/SharedMemoryAudioData.h|the shared block's layout moves to the engine"
   "src/foundation/ComponentSnapshot.h|juce_gui_basics/|snapshots move to the UI widgets"
   "src/model/MachineDataUpdateTimer.h|juce_audio_processors/|the timer's processor pointer becomes an interface that the processor implements"
   "src/model/PluginParameter.h|juce_audio_processors/|the host parameters move to the processor"

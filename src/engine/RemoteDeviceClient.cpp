@@ -3,7 +3,7 @@
 #include "engine/Job.h"
 #include "foundation/Logger.h"
 #include "platform/ThreadPriority.h"
-#include "processor/JobExecutor.h"
+#include "foundation/JobExecutor.h"
 #include "processor/PluginState.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "engine/IpcConnection.h"
 #include "engine/SharedMemoryUser.h"
 #include "platform/SchedulerBackend.h"
-#include "processor/SharedMemoryAudioData.h"
+#include "engine/SharedMemoryAudioData.h"
 
 #include <juce_core/juce_core.h>
 

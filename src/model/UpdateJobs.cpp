@@ -4,7 +4,7 @@
 #include "model/UpdateJobBody.h"
 #include "model/storage/Serializer.h"
 #include "model/storage/StorageUpgrade.h"
-#include "processor/JobExecutor.h"
+#include "foundation/JobExecutor.h"
 
 namespace Vantu
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "processor/JobExecutor.h"
+#include "foundation/JobExecutor.h"
 
 #include <atomic>
 #include <memory>

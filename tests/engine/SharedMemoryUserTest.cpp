@@ -1,6 +1,6 @@
 #include "engine/SharedDirectory.h"
 #include "engine/SharedMemoryUser.h"
-#include "processor/SharedMemoryAudioData.h"
+#include "engine/SharedMemoryAudioData.h"
 #include "support/TestEnvironment.h"
 
 #include "EmulatorAudioStream.h"
