@@ -1,7 +1,5 @@
 #include "platform/ForegroundProbe.h"
 
-#include "foundation/Logger.h"
-
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -44,7 +42,7 @@ public:
     {
         if (! x.load())
         {
-            FH_LOG (spdlog::level::info, "Foreground check unavailable: libX11 could not be loaded");
+            problem = "libX11 could not be loaded";
             return;
         }
         display = x.openDisplay (nullptr);
@@ -61,6 +59,8 @@ public:
         if (x.handle != nullptr)
             dlclose (x.handle);
     }
+
+    std::string unavailableBecause() const override { return problem; }
 
     Owner foregroundOwner() override
     {
@@ -98,6 +98,7 @@ private:
     }
 
     XlibFunctions x;
+    std::string problem;
     Display* display = nullptr;
     Atom activeWindowAtom = None;
     Atom pidAtom = None;
