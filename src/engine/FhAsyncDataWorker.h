@@ -1,12 +1,9 @@
 #pragma once
 
 #include "engine/AsyncIoProcessor.h"
+#include "engine/AsyncReadTraits.h"
 #include "engine/FhAsyncDataHeader.h"
 #include "engine/ReceivedTransaction.h"
-#include "model/storage/ProjectSettingsStorage.h"
-#include "model/storage/StorageContainers.h"
-#include "model/storage/TransferRecords.h"
-#include "model/storage/WireFactories.h"
 
 #include <juce_core/juce_core.h>
 
@@ -19,65 +16,9 @@
 #include <type_traits>
 #include <vector>
 
-// The data type carried in the sub-type of reads (0x20), their answers (0x21),
-// writes (0x10) and the device's notifications (0x30).
-namespace AsyncDataType
-{
-    inline constexpr std::uint8_t sound = 4;
-    inline constexpr std::uint8_t soundParameter = 5;
-    inline constexpr std::uint8_t soundSetup = 6;
-    inline constexpr std::uint8_t fxParameter = 8;
-    inline constexpr std::uint8_t kit = 13;
-    inline constexpr std::uint8_t kitParameter = 14;
-    inline constexpr std::uint8_t kitName = 15;
-    inline constexpr std::uint8_t projectSettings = 24;
-    inline constexpr std::uint8_t settingsParameter = 25;
-    inline constexpr std::uint8_t totalRecallImage = 27;
-    inline constexpr std::uint8_t soundPoolListing = 31;
-    inline constexpr std::uint8_t soundBankListing = 33;
-    inline constexpr std::uint8_t totalRecallState = 34;
-    inline constexpr std::uint8_t totalRecallSessionId = 35;
-    inline constexpr std::uint8_t kitPatternMute = 36;
-    inline constexpr std::uint8_t patternSettings = 37;
-}
-
-// What a read of result type T asks for and how its answer becomes a T.
-// One specialisation per readable record.
-template <typename T>
-struct AsyncReadTraits;
-
-#define FH_ASYNC_READ_TRAITS(Type, dataTypeValue, factory)                                           \
-    template <>                                                                                      \
-    struct AsyncReadTraits<Type>                                                                     \
-    {                                                                                                \
-        static constexpr std::uint8_t dataType = dataTypeValue;                                      \
-        static std::shared_ptr<Type> make (const void* data, std::size_t size) { return factory (data, size); } \
-    };
-
-FH_ASYNC_READ_TRAITS (Vantu::soundStorageContainer_t, AsyncDataType::sound, Vantu::makeSharedSoundStorage)
-FH_ASYNC_READ_TRAITS (FhAsyncSoundSetupData, AsyncDataType::soundSetup, Vantu::makeSharedSoundSetup)
-FH_ASYNC_READ_TRAITS (Vantu::kitStorageContainer_t, AsyncDataType::kit, Vantu::makeSharedKitStorage)
-FH_ASYNC_READ_TRAITS (Vantu::projectSettingsStorage_v2_t, AsyncDataType::projectSettings, Vantu::makeSharedProjectSettings)
-FH_ASYNC_READ_TRAITS (FhAsyncSoundPoolListing, AsyncDataType::soundPoolListing, Vantu::makeSharedSoundPoolListing)
-FH_ASYNC_READ_TRAITS (FhAsyncSoundBankListing, AsyncDataType::soundBankListing, Vantu::makeSharedSoundBankListing)
-FH_ASYNC_READ_TRAITS (std::uint32_t, AsyncDataType::totalRecallSessionId, Vantu::makeSharedSessionId)
-FH_ASYNC_READ_TRAITS (FhAsyncPatternSettingsSetupData, AsyncDataType::patternSettings, Vantu::makeSharedPatternSettings)
-#undef FH_ASYNC_READ_TRAITS
-
-// The total-recall image: the payload itself, never empty.
-template <>
-struct AsyncReadTraits<std::vector<std::uint8_t>>
-{
-    static constexpr std::uint8_t dataType = AsyncDataType::totalRecallImage;
-};
-
-// What a read's future holds: a shared host-order record, or for the
-// total-recall image the byte vector itself.
-template <typename T>
-using AsyncReadResult = std::conditional_t<std::is_same_v<T, std::vector<std::uint8_t>>, T, std::shared_ptr<T>>;
-
 // Fetches the device's records from the engine by typed reads and dispatches
-// everything the engine sends.
+// everything the engine sends. A read of T needs AsyncReadTraits<T> (see
+// engine/AsyncReadTraits.h).
 //
 // Its thread ("FhAsyncDataWorker") sends each read on channel 1, matches the
 // answer by sequence number, turns it into a host-order record and fulfils

@@ -1,6 +1,6 @@
 #include "model/Fx.h"
 
-#include "engine/FhAsyncDataWorker.h"
+#include "engine/AsyncDataType.h"
 #include "model/DataObjectWire.h"
 
 namespace Vantu

@@ -1,6 +1,6 @@
 #include "model/Kit.h"
 
-#include "engine/FhAsyncDataWorker.h"
+#include "engine/AsyncDataType.h"
 #include "model/DataObjectWire.h"
 #include "model/tables/ParameterTable.h"
 

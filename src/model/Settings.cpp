@@ -1,6 +1,6 @@
 #include "model/Settings.h"
 
-#include "engine/FhAsyncDataWorker.h"
+#include "engine/AsyncDataType.h"
 #include "model/DataObjectWire.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "model/Sound.h"
 
-#include "engine/FhAsyncDataWorker.h"
+#include "engine/AsyncDataType.h"
 #include "model/DataObjectWire.h"
 #include "model/DeviceRecordAppliers.h"
 #include "model/storage/RecordWriters.h"

@@ -1,10 +1,11 @@
 #include "model/UpdateJobs.h"
 
 #include "engine/FhAsyncDataWorker.h"
+#include "foundation/JobExecutor.h"
 #include "model/UpdateJobBody.h"
+#include "model/storage/RecordReadTraits.h"
 #include "model/storage/Serializer.h"
 #include "model/storage/StorageUpgrade.h"
-#include "foundation/JobExecutor.h"
 
 namespace Vantu
 {

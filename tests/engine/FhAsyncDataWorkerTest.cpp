@@ -4,6 +4,7 @@
 #include "FakeTransport.h"
 #include "WorkerLoopback.h"
 
+#include "model/storage/RecordReadTraits.h"
 #include "model/storage/StorageUpgrade.h"
 
 #include "EmulatorRecords.h"

@@ -7,6 +7,7 @@
 
 #include "model/DataObjectWire.h"
 #include "model/MachineParameter.h"
+#include "model/storage/RecordReadTraits.h"
 #include "processor/HostParameterCreation.h"
 
 #include "DeviceParameterTable.h"
