@@ -4,7 +4,6 @@
 #include "foundation/Logger.h"
 #include "platform/ThreadPriority.h"
 #include "foundation/JobExecutor.h"
-#include "processor/PluginState.h"
 
 #include <algorithm>
 
@@ -18,12 +17,12 @@ int strideForProduct (std::int32_t productId)
 }
 } // namespace
 
-RemoteDeviceClient::RemoteDeviceClient (std::set<int> productIds, std::shared_ptr<PluginState> state,
+RemoteDeviceClient::RemoteDeviceClient (std::set<int> productIds, std::shared_ptr<DeviceSelectionSettingsIfc> settings,
                                         std::unique_ptr<IpcAudioConnectionSignalling> signallingConnection,
                                         std::unique_ptr<IpcConnectionAsyncData> asyncDataConnection,
                                         std::unique_ptr<SharedMemoryAudioConnection> audioConnection,
                                         std::shared_ptr<RemoteIpcMessageConnectionIfc> channel, int engineBufferSize)
-    : pluginState (std::move (state)),
+    : selectionSettings (std::move (settings)),
       signalling (std::move (signallingConnection)),
       asyncData (std::move (asyncDataConnection)),
       audio (std::move (audioConnection)),
@@ -60,7 +59,7 @@ void RemoteDeviceClient::start()
     if (started.load())
         return;
     deviceList->addChangeListener (this);
-    pluginState->addChangeListener (this);
+    selectionSettings->getSelectionBroadcaster().addChangeListener (this);
     deviceList->setMessageConnection (messageConnection);
     messageConnection->setHost (hostName.toStdString());
     messageConnection->addListener (this);
@@ -80,7 +79,7 @@ void RemoteDeviceClient::stop()
         std::lock_guard lock (deviceMutex);
         closeDevice (isDeviceOpen());
     }
-    pluginState->removeChangeListener (this);
+    selectionSettings->getSelectionBroadcaster().removeChangeListener (this);
     deviceList->removeChangeListener (this);
     acceptingJobs = false;
     waitForThreadPoolJobs (pool, kJobWaitMs);
@@ -114,12 +113,8 @@ void RemoteDeviceClient::connectionLost (IpcConnection* connection)
 void RemoteDeviceClient::changeListenerCallback (SafeChangeBroadcaster* source)
 {
     bool follow = source == deviceList.get();
-    if (source == pluginState.get())
-    {
-        const auto& message = source->lastMessage;
-        follow = message == PluginStateIds::autoSelectDeviceEnabled.toString()
-              || message == PluginStateIds::selectedDeviceUid.toString();
-    }
+    if (source == &selectionSettings->getSelectionBroadcaster())
+        follow = selectionSettings->isSelectionChange (source->lastMessage);
     if (follow)
         postJob ("UpdateSelectedDevice", [this] { updateSelectedDevice(); });
 }
@@ -198,7 +193,7 @@ void RemoteDeviceClient::retryTimerCallback()
 //==============================================================================
 void RemoteDeviceClient::updateSelectedDevice()
 {
-    const auto stored = static_cast<std::uint64_t> (pluginState->getInt64Property (PluginStateIds::selectedDeviceUid, 0));
+    const auto stored = static_cast<std::uint64_t> (selectionSettings->getSelectedDeviceUid());
     if (stored != selectedUid.load())
     {
         if (isDeviceOpen())
@@ -217,18 +212,18 @@ void RemoteDeviceClient::updateSelectedDevice()
 
     if (! isDeviceOpen())
     {
-        if (pluginState->getBoolProperty (PluginStateIds::autoSelectDeviceEnabled, true))
+        if (selectionSettings->isAutoSelectDeviceEnabled())
         {
             const auto chosen = autoSelectDevice();
             if (! chosen)
             {
                 selectedUid = 0;
-                if (pluginState->getInt64Property (PluginStateIds::selectedDeviceUid, 0) != 0)
-                    pluginState->setInt64Property (PluginStateIds::selectedDeviceUid, 0);
+                if (selectionSettings->getSelectedDeviceUid() != 0)
+                    selectionSettings->setSelectedDeviceUid (0);
                 return;
             }
             selectedUid = *chosen;
-            pluginState->setInt64Property (PluginStateIds::selectedDeviceUid, static_cast<std::int64_t> (*chosen));
+            selectionSettings->setSelectedDeviceUid (static_cast<std::int64_t> (*chosen));
         }
         else
         {
@@ -243,7 +238,7 @@ void RemoteDeviceClient::updateSelectedDevice()
     }
 
     if (const auto name = deviceList->getDeviceName (selectedUid.load()))
-        pluginState->setSelectedDeviceName (*name);
+        selectionSettings->setSelectedDeviceName (*name);
 }
 
 std::optional<std::uint64_t> RemoteDeviceClient::autoSelectDevice()

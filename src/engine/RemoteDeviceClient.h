@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/DeviceSelectionSettingsIfc.h"
 #include "engine/FernhollowDeviceList.h"
 #include "engine/IpcAsyncOutputStream.h"
 #include "engine/IpcAudioConnectionSignalling.h"
@@ -20,7 +21,6 @@
 #include <set>
 #include <string>
 
-class PluginState;
 
 // The processor's gateway to the engine: follows the engine's device reports, chooses
 // a device (the stored one, or the first free one), opens it (asynchronous data,
@@ -64,7 +64,7 @@ public:
     // retry period) until a device is open or the engine is gone.
     static constexpr int kDeviceRetryIntervalMs = 1000;
 
-    RemoteDeviceClient (std::set<int> supportedProductIds, std::shared_ptr<PluginState> pluginState,
+    RemoteDeviceClient (std::set<int> supportedProductIds, std::shared_ptr<DeviceSelectionSettingsIfc> selectionSettings,
                         std::unique_ptr<IpcAudioConnectionSignalling> signalling,
                         std::unique_ptr<IpcConnectionAsyncData> asyncData,
                         std::unique_ptr<SharedMemoryAudioConnection> audio,
@@ -135,7 +135,7 @@ private:
     juce::ThreadPool pool { 1 };
     std::atomic<bool> acceptingJobs { true };
     std::atomic<int> pluginDataStride { 4 };
-    std::shared_ptr<PluginState> pluginState;
+    std::shared_ptr<DeviceSelectionSettingsIfc> selectionSettings;
     std::unique_ptr<IpcAudioConnectionSignalling> signalling;
     std::unique_ptr<IpcConnectionAsyncData> asyncData;
     std::unique_ptr<SharedMemoryAudioConnection> audio;

@@ -84,6 +84,27 @@ void PluginState::setSelectedDeviceName (const juce::String& name)
     storeProperty (PluginStateIds::selectedDeviceName, name);
 }
 
+std::int64_t PluginState::getSelectedDeviceUid() const
+{
+    return getInt64Property (PluginStateIds::selectedDeviceUid, 0);
+}
+
+bool PluginState::isAutoSelectDeviceEnabled() const
+{
+    return getBoolProperty (PluginStateIds::autoSelectDeviceEnabled, true);
+}
+
+void PluginState::setSelectedDeviceUid (std::int64_t uid)
+{
+    setInt64Property (PluginStateIds::selectedDeviceUid, uid);
+}
+
+bool PluginState::isSelectionChange (const juce::String& changeMessage) const
+{
+    return changeMessage == PluginStateIds::autoSelectDeviceEnabled.toString()
+        || changeMessage == PluginStateIds::selectedDeviceUid.toString();
+}
+
 juce::String PluginState::getSelectedDeviceNameOrDefault() const
 {
     return getSelectedDeviceName (noDeviceSelected);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/DeviceSelectionSettingsIfc.h"
 #include "foundation/SafeChangeBroadcaster.h"
 
 #include <juce_data_structures/juce_data_structures.h>
@@ -25,8 +26,10 @@ inline const juce::Identifier showKeyboard { "ShowKeyboard" };
 // Every access is guarded by one re-entrant lock, so a derived class may call a
 // setter while it holds it. Every setter posts the key's name as a change message
 // (also when the value did not change); messages reach the listeners on the
-// message thread in the order they were posted.
-class PluginState : public SafeChangeBroadcaster
+// message thread in the order they were posted. The device client reads and
+// stores its device selection through it.
+class PluginState : public SafeChangeBroadcaster,
+                    public DeviceSelectionSettingsIfc
 {
 public:
     static inline const juce::String noDeviceSelected { "No Device Selected" };
@@ -62,8 +65,16 @@ public:
     void setInt64Property (const juce::Identifier& id, const juce::int64& value);
 
     juce::String getSelectedDeviceName (const juce::String& defaultValue) const;
-    void setSelectedDeviceName (const juce::String& name);
+    void setSelectedDeviceName (const juce::String& name) override;
     juce::String getSelectedDeviceNameOrDefault() const;
+
+    // DeviceSelectionSettingsIfc: "SelectedDeviceUID" (0 without a settings
+    // node) and "AutoSelectDeviceEnabled" (true without a settings node).
+    std::int64_t getSelectedDeviceUid() const override;
+    bool isAutoSelectDeviceEnabled() const override;
+    void setSelectedDeviceUid (std::int64_t uid) override;
+    SafeChangeBroadcaster& getSelectionBroadcaster() override { return *this; }
+    bool isSelectionChange (const juce::String& changeMessage) const override;
 
     // The state stream: the whole tree in the framework's value-tree stream
     // format, written under the lock.
