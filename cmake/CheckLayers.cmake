@@ -33,12 +33,8 @@ if(NOT SOURCE_DIR)
 endif()
 
 set(FH_LAYER_EXCEPTIONS
-  "src/engine/FhAsyncDataWorker.h|model/storage/|the read traits of the model's records still sit with the worker and move to the model"
-  "src/engine/RemoteDeviceClient.cpp|processor/PluginState.h|the device selection settings become an interface that the engine declares"
-  "src/foundation/ComponentSnapshot.h|juce_gui_basics/|snapshots move to the UI widgets"
   "src/model/MachineDataUpdateTimer.h|juce_audio_processors/|the timer's processor pointer becomes an interface that the processor implements"
   "src/model/PluginParameter.h|juce_audio_processors/|the host parameters move to the processor"
-  "src/platform/ForegroundProbe.cpp|foundation/Logger.h|the probe reports its problem to the caller, which logs it"
 )
 
 set(layer_names "" platform foundation realtime engine model processor "ui widgets" "standalone components" "ui editor" "standalone shell")

@@ -1,4 +1,4 @@
-#include "foundation/ComponentSnapshot.h"
+#include "ui/widgets/ComponentSnapshot.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>

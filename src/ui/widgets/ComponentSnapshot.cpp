@@ -1,4 +1,4 @@
-#include "foundation/ComponentSnapshot.h"
+#include "ui/widgets/ComponentSnapshot.h"
 
 #include "foundation/Logger.h"
 #include "platform/AppDataPaths.h"
