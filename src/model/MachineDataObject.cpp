@@ -2,7 +2,7 @@
 
 #include "foundation/InternalThread.h"
 #include "foundation/Logger.h"
-#include "model/PluginParameter.h"
+#include "model/HostParameter.h"
 #include "platform/ThreadPriority.h"
 #include "model/DeviceText.h"
 
@@ -84,7 +84,7 @@ void MachineDataObject::addStringParameter (const juce::Identifier& id, const st
     appendToRegistrationOrder (id);
 }
 
-void MachineDataObject::addHostParameter (const juce::Identifier& id, PluginParameter* parameter)
+void MachineDataObject::addHostParameter (const juce::Identifier& id, HostParameter* parameter)
 {
     const std::lock_guard<std::mutex> lock (mutex);
     hostParameters.try_emplace (id, parameter);
@@ -102,7 +102,7 @@ void MachineDataObject::registerValue (const ParameterInfo& info, int defaultVal
 }
 
 //==============================================================================
-PluginParameter* MachineDataObject::findHostParameter (const juce::Identifier& id) const
+HostParameter* MachineDataObject::findHostParameter (const juce::Identifier& id) const
 {
     const std::lock_guard<std::mutex> lock (mutex);
     auto it = hostParameters.find (id);

@@ -19,7 +19,7 @@
 #include <vector>
 
 class InternalThread;
-class PluginParameter;
+class HostParameter;
 
 // The in-memory value store of one device object (the kit, the effects block,
 // one sound or the settings). Per parameter identifier it holds the current
@@ -158,7 +158,7 @@ public:
     void addStringParameter (const juce::Identifier& id, const std::string& initial);
 
     // Binds a host parameter (not owned). An identifier that already has one keeps it.
-    void addHostParameter (const juce::Identifier& id, PluginParameter* parameter);
+    void addHostParameter (const juce::Identifier& id, HostParameter* parameter);
 
     //==============================================================================
     // Writes.
@@ -248,7 +248,7 @@ private:
     bool pushUpdate (const ParameterUpdate& update);
     void wakeTransmitThread();
     void appendToRegistrationOrder (const juce::Identifier& id);   // caller holds the mutex
-    PluginParameter* findHostParameter (const juce::Identifier& id) const;
+    HostParameter* findHostParameter (const juce::Identifier& id) const;
 
     mutable std::mutex mutex;
     std::vector<juce::Identifier> registrationOrder;
@@ -260,7 +260,7 @@ private:
     std::unordered_map<int, juce::Identifier> tableIndexToId;
     ThrottledCallTable throttledCalls;
     std::unique_ptr<InternalThread> transmitThread;   // "MachineDataObject"
-    std::unordered_map<juce::Identifier, PluginParameter*, IdentifierHash> hostParameters;
+    std::unordered_map<juce::Identifier, HostParameter*, IdentifierHash> hostParameters;
     std::unordered_map<juce::Identifier, int, IdentifierHash> lastTransmittedValues;
     std::unordered_map<juce::Identifier, juce::String, IdentifierHash> lastTransmittedStrings;
     ParameterGestures gestures;

@@ -29,7 +29,7 @@ bool MachineDataUpdateTimer::isClient (Client* client)
     return std::find (clients.begin(), clients.end(), client) != clients.end();
 }
 
-void MachineDataUpdateTimer::setProcessor (juce::AudioProcessor* newProcessor)
+void MachineDataUpdateTimer::setProcessor (const Processor* newProcessor)
 {
     processor = newProcessor;
 }
@@ -47,11 +47,10 @@ void MachineDataUpdateTimer::stop()
 
 void MachineDataUpdateTimer::timerCallback()
 {
-    auto* editor = processor != nullptr ? processor->getActiveEditor() : nullptr;
-    if (editor == nullptr)
+    if (processor == nullptr || ! processor->hasActiveEditor())
     {
         FH_LOG (spdlog::level::info, "audioProcessor {:p}, active editor {:p}",
-                static_cast<const void*> (processor), static_cast<const void*> (editor));
+                static_cast<const void*> (processor), static_cast<const void*> (nullptr));
         stop();
     }
 

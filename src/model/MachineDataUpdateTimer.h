@@ -1,6 +1,5 @@
 #pragma once
 
-#include <juce_audio_processors/juce_audio_processors.h>
 #include <juce_events/juce_events.h>
 
 #include <mutex>
@@ -36,6 +35,17 @@ public:
         virtual MachineDataUpdateTimer* getMachineDataUpdateTimer() = 0;
     };
 
+    // The processor that owns the timer, as the timer sees it; the processor
+    // side implements it (processor/UpdateTimerProcessorLink.h).
+    class Processor
+    {
+    public:
+        virtual ~Processor() = default;
+
+        // Message thread: whether the processor's editor is open.
+        virtual bool hasActiveEditor() const = 0;
+    };
+
     // No clients, no processor, not running.
     MachineDataUpdateTimer();
     ~MachineDataUpdateTimer() override;
@@ -50,7 +60,7 @@ public:
 
     // Message thread: set by the processor at the end of its construction and
     // cleared first thing in its destruction.
-    void setProcessor (juce::AudioProcessor* newProcessor);
+    void setProcessor (const Processor* newProcessor);
 
     // Starts the timer at intervalMs (the editor's constructor).
     void start();
@@ -65,7 +75,7 @@ private:
     bool isClient (Client* client);
 
     std::vector<Client*> clients;
-    juce::AudioProcessor* processor = nullptr;
+    const Processor* processor = nullptr;
     std::mutex mutex;
 
     JUCE_DECLARE_NON_COPYABLE (MachineDataUpdateTimer)

@@ -53,7 +53,7 @@ CommonAudioProcessor::CommonAudioProcessor (const juce::StringArray& busNames, c
     if (! parameterMapsBuilt())
         buildParameterMaps();
 
-    updateTimer.setProcessor (this);
+    updateTimer.setProcessor (&updateTimerLink);
 
     bufferSafetyMargin = BufferSafetyMargin::read (*preferences);
     FH_LOG (spdlog::level::info, "Resampler buffer safety margin is {}", bufferSafetyMargin.load());

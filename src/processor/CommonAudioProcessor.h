@@ -14,6 +14,7 @@
 #include "processor/PluginVolatileState.h"
 #include "processor/ProcessorJobPool.h"
 #include "processor/SynthPluginState.h"
+#include "processor/UpdateTimerProcessorLink.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -193,6 +194,7 @@ private:
     std::shared_ptr<SynthPluginState> pluginState;
     std::shared_ptr<GlobalPreferences> preferences;
     NotificationManager notificationManager;
+    UpdateTimerProcessorLink updateTimerLink { *this };
     MachineDataUpdateTimer updateTimer;
     JUCE_DECLARE_WEAK_REFERENCEABLE (CommonAudioProcessor)
     juce::MidiKeyboardState keyboardState;

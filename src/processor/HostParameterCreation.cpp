@@ -1,7 +1,7 @@
 #include "processor/HostParameterCreation.h"
 
 #include "model/MachineDataObject.h"
-#include "model/MachineParameter.h"
+#include "processor/MachineParameter.h"
 
 std::vector<MachineParameter*> createHostParameters (juce::AudioProcessor& processor, MachineDataObject& object,
                                                      int group, int index, const juce::String& namePrefix)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MachineDataUpdateTimer.h"
+#include "processor/UpdateTimerProcessorLink.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -11,7 +12,7 @@ class TestProcessor : public juce::AudioProcessor,
                       public MachineDataUpdateTimer::Provider
 {
 public:
-    TestProcessor() { timer.setProcessor (this); }
+    TestProcessor() { timer.setProcessor (&timerLink); }
     ~TestProcessor() override
     {
         timer.setProcessor (nullptr);
@@ -47,6 +48,7 @@ private:
         void paint (juce::Graphics&) override {}
     };
 
+    UpdateTimerProcessorLink timerLink { *this };
     MachineDataUpdateTimer timer;
     std::unique_ptr<juce::AudioProcessorEditor> editor;
 };

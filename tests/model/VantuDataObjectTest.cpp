@@ -1,9 +1,9 @@
 #include "RecordingDataObject.h"
 #include "TestProcessor.h"
 
-#include "model/MachineParameter.h"
 #include "model/tables/ParameterIds.h"
 #include "processor/HostParameterCreation.h"
+#include "processor/MachineParameter.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>

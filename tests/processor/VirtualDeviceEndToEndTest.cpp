@@ -6,9 +6,9 @@
 #include "model/TestProcessor.h"
 
 #include "model/DataObjectWire.h"
-#include "model/MachineParameter.h"
 #include "model/storage/RecordReadTraits.h"
 #include "processor/HostParameterCreation.h"
+#include "processor/MachineParameter.h"
 
 #include "DeviceParameterTable.h"
 #include "EmuLog.h"

@@ -2,7 +2,7 @@
 
 #include "../UiTestSupport.h"
 
-#include "model/MachineParameter.h"
+#include "processor/MachineParameter.h"
 #include "ui/panels/engine/DetachedPanelContext.h"
 #include "ui/panels/engine/ParameterPanel.h"
 

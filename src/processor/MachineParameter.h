@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/PluginParameter.h"
+#include "processor/PluginParameter.h"
 
 #include <juce_core/juce_core.h>
 

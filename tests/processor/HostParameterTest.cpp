@@ -1,8 +1,7 @@
-#include "RecordingDataObject.h"
-#include "TestProcessor.h"
-
-#include "model/MachineParameter.h"
+#include "model/RecordingDataObject.h"
+#include "model/TestProcessor.h"
 #include "processor/HostParameterCreation.h"
+#include "processor/MachineParameter.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "model/PluginParameter.h"
+#include "processor/PluginParameter.h"
 
 PluginParameter::PluginParameter (const juce::ParameterID& parameterId, const juce::String& parameterName)
     : juce::AudioProcessorParameterWithID (parameterId, parameterName)

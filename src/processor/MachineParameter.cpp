@@ -1,4 +1,4 @@
-#include "model/MachineParameter.h"
+#include "processor/MachineParameter.h"
 
 #include "model/MachineDataObject.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/HostParameter.h"
+
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <juce_events/juce_events.h>
 
@@ -13,7 +15,8 @@
 // The gesture state, the gesture timer and destruction belong to the message
 // thread; setValueNotifyingHostFromAnyThread may be called from any thread.
 class PluginParameter : public juce::AudioProcessorParameterWithID,
-                        public juce::Timer
+                        public juce::Timer,
+                        public HostParameter
 {
 public:
     static constexpr int gestureTimeoutMs = 100;
@@ -26,7 +29,7 @@ public:
     // Any thread: hands a new normalised value to the host. On the message
     // thread the step runs at once; elsewhere it is posted to the message thread
     // and does nothing if the parameter is gone by then.
-    void setValueNotifyingHostFromAnyThread (float normalised);
+    void setValueNotifyingHostFromAnyThread (float normalised) override;
 
     // No text is converted: every text gives 0.
     float getValueForText (const juce::String& text) const override;
