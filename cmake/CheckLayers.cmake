@@ -33,8 +33,6 @@ if(NOT SOURCE_DIR)
 endif()
 
 set(FH_LAYER_EXCEPTIONS
-  "src/model/MachineDataUpdateTimer.h|juce_audio_processors/|the timer's processor pointer becomes an interface that the processor implements"
-  "src/model/PluginParameter.h|juce_audio_processors/|the host parameters move to the processor"
 )
 
 set(layer_names "" platform foundation realtime engine model processor "ui widgets" "standalone components" "ui editor" "standalone shell")

@@ -10,7 +10,7 @@
 #include "engine/RemoteDeviceClient.h"
 #include "processor/PluginState.h"
 #include "processor/RemoteDeviceClientFactory.h"
-#include "processor/SharedMemoryAudioData.h"
+#include "engine/SharedMemoryAudioData.h"
 
 #include <cstdlib>
 #include <cstring>
