@@ -18,7 +18,8 @@
 #  10 standalone shell       src/standalone/ (the rest)
 #
 # Further rules:
-#  - realtime/ runs on audio threads: no JUCE, no logger (spdlog, fmt).
+#  - realtime/ runs on audio threads: no JUCE, no logger (spdlog, fmt), and
+#    nothing of the program's other folders (the foundation brings both).
 #  - The layers below the processor build without JUCE's GUI and plug-in
 #    modules; their headers are not theirs to include.
 #  - The emulator shares no code with the program: it includes nothing of src/.
@@ -114,7 +115,7 @@ foreach(file IN LISTS files)
       list(APPEND problems "${file}: includes \"${included}\": ${own_name} may not include ${inc_name}, a layer above it")
     endif()
 
-    if(own_rank EQUAL 3 AND included MATCHES "^(juce_|spdlog/|fmt/)")
+    if(own_rank EQUAL 3 AND (included MATCHES "^(juce_|spdlog/|fmt/)" OR (inc_rank GREATER 0 AND NOT inc_rank EQUAL 3)))
       list(APPEND problems "${file}: includes <${included}>: realtime code runs on audio threads and uses neither JUCE nor the logger")
     endif()
     if(own_rank GREATER 0 AND own_rank LESS 6)
