@@ -74,6 +74,19 @@ TEST_F (LookAndFeelTest, ActionButtonSetUp)
     EXPECT_EQ (button.findColour (actionButtonTextOn).getARGB(), 0xFFFFFF6Au);
 }
 
+TEST_F (LookAndFeelTest, ActionButtonLitInAGreyHueKeepsItsLabelReadable)
+{
+    // The greys' bright shade is the lit fill itself: a lit label in it would vanish.
+    ActionButton button ("A", "");
+    button.setHue (6);
+    for (const int grey : { 9, 16 })
+    {
+        button.setHue (grey);
+        EXPECT_EQ (button.findColour (actionButtonTextOn).getARGB(), 0xFF1E1E1Eu) << "hue " << grey;
+    }
+    EXPECT_NE (button.findColour (actionButtonTextOn), button.findColour (actionButtonFillOn));
+}
+
 TEST_F (LookAndFeelTest, ActionButtonDrawing)
 {
     ActionButton button ("", "");

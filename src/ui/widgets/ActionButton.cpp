@@ -3,9 +3,17 @@
 #include "ui/lookandfeel/ColourIds.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 
+#include <cstdlib>
+
 namespace
 {
 constexpr juce::uint8 dimmedAlpha = 0x57;
+
+bool isCloseTo (juce::Colour a, juce::Colour b)
+{
+    const auto near = [] (juce::uint8 x, juce::uint8 y) { return std::abs (int (x) - int (y)) < 0x20; };
+    return near (a.getRed(), b.getRed()) && near (a.getGreen(), b.getGreen()) && near (a.getBlue(), b.getBlue());
+}
 }
 
 ActionButton::ActionButton (const juce::String& name, const juce::String& tooltip)
@@ -28,8 +36,18 @@ void ActionButton::setHue (int newHue)
 {
     HasHue::setHue (newHue);
 
-    if (auto* lf = findLookAndFeelCorvanel (*this))
-        setColour (CorvanelColourIds::actionButtonTextOn, lf->getHueColours (hue).bright);
+    auto* lf = findLookAndFeelCorvanel (*this);
+    if (lf == nullptr)
+        return;
+
+    // A lit button's text takes the hue's bright shade, unless that shade is the
+    // lit fill itself (the neutral greys): then the text keeps the table's dark
+    // colour, or a lit button would show no label at all.
+    const auto bright = lf->getHueColours (hue).bright;
+    if (isCloseTo (bright, findColour (CorvanelColourIds::actionButtonFillOn)))
+        removeColour (CorvanelColourIds::actionButtonTextOn);
+    else
+        setColour (CorvanelColourIds::actionButtonTextOn, bright);
 }
 
 void ActionButton::internalClickCallback (const juce::ModifierKeys& mods)
