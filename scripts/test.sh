@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything (warnings in our own code are
+# errors) and runs every test.
 # Optional: BUILD_DIR (default build), FH_SANITIZE (address | thread), JOBS.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +11,7 @@ build_dir=${BUILD_DIR:-build}
 jobs=${JOBS:-$(nproc)}
 sanitize=${FH_SANITIZE:-}
 
-cmake -S . -B "$build_dir" -G Ninja -DFH_SANITIZE="$sanitize"
+cmake -S . -B "$build_dir" -G Ninja -DFH_SANITIZE="$sanitize" -DFH_WARNINGS_AS_ERRORS=ON
 cmake --build "$build_dir" -j "$jobs"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
