@@ -50,6 +50,12 @@ bool AsyncIoProcessor::pushParameterChange (std::uint8_t dataType, int argument,
     return automationQueue.push (entry);
 }
 
+bool AsyncIoProcessor::sendRecordWrite (std::uint8_t dataType, int argument, const std::uint8_t* body, int length)
+{
+    return channel1.send (takeSequenceNumber(), AsyncCommand::write, dataType, static_cast<std::uint16_t> (argument),
+                          body, length);
+}
+
 void AsyncIoProcessor::pushRealtimeController (int track, std::uint16_t value, bool channelPressure, bool modWheel,
                                                bool pitchBend, bool breath)
 {

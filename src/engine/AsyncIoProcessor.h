@@ -5,6 +5,7 @@
 #include "realtime/BoundedQueue.h"
 #include "engine/FhAsyncDataHeader.h"
 #include "engine/IpcAsyncOutputStream.h"
+#include "engine/ParameterSink.h"
 #include "engine/ReceivedTransaction.h"
 
 #include <juce_core/juce_core.h>
@@ -21,7 +22,7 @@
 // Channel 1 and the sequence counter are used directly by other senders.
 // Received frames are cut into transactions, reassembled and decompressed by
 // the channels' receivers and queued for the listener (the data worker).
-class AsyncIoProcessor : public juce::Thread
+class AsyncIoProcessor : public juce::Thread, public ParameterSink
 {
 public:
     class Listener
@@ -45,9 +46,10 @@ public:
     AsyncIoProcessor (IpcAsyncOutputStream::AsyncInterface* transport, Listener* listener);
     ~AsyncIoProcessor() override;
 
-    // Any thread except the audio thread (the transmit threads of the data
-    // objects). False when the queue is full.
-    bool pushParameterChange (std::uint8_t dataType, int argument, const FhAsyncParamData& data);
+    // ParameterSink: the data objects' parameter writes (queued for this
+    // thread) and record writes (sent at once on channel 1, on the caller's thread).
+    bool pushParameterChange (std::uint8_t dataType, int argument, const FhAsyncParamData& data) override;
+    bool sendRecordWrite (std::uint8_t dataType, int argument, const std::uint8_t* body, int length) override;
 
     // Audio thread (any thread): lock-free, no allocation. A track outside 0..12,
     // or a full queue, drops the value.

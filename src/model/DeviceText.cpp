@@ -2,6 +2,8 @@
 
 #include "foundation/Logger.h"
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace
@@ -90,3 +92,13 @@ juce::String decodeDeviceText (const std::string& bytes)
     chars.push_back (0);
     return juce::String (juce::CharPointer_UTF32 (chars.data()));
 }
+
+namespace Vantu
+{
+void writeDeviceName (const juce::String& name, char (&out)[16])
+{
+    std::memset (out, 0, sizeof (out));
+    const auto bytes = encodeDeviceText (name.toUpperCase());
+    std::memcpy (out, bytes.data(), std::min<std::size_t> (bytes.size(), sizeof (out)));
+}
+}   // namespace Vantu

@@ -31,3 +31,10 @@ bool isDeviceCharacter (std::uint8_t byte) noexcept;
 
 std::string encodeDeviceText (const juce::String& text);
 juce::String decodeDeviceText (const std::string& bytes);
+
+namespace Vantu
+{
+// A name as the device stores it: upper-cased device text, 16 bytes, zero
+// after a shorter name.
+void writeDeviceName (const juce::String& name, char (&out)[16]);
+}   // namespace Vantu

@@ -1,7 +1,6 @@
 #include "model/Fx.h"
 
 #include "engine/AsyncDataType.h"
-#include "model/DataObjectWire.h"
 
 namespace Vantu
 {
@@ -38,7 +37,7 @@ namespace
     };
 } // namespace
 
-Fx::Fx (FhAsyncDataWorker* w) : worker (w)
+Fx::Fx (ParameterSink* sink) : VantuDataObject (sink, { AsyncDataType::fxParameter, fxTrack, fxTrack, false })
 {
     for (const auto& p : fxParams)
         addTableParameterByIndex (juce::Identifier (p.name), p.row, p.group >= 0, std::nullopt, p.group < 0 ? 0 : p.group);
@@ -47,15 +46,6 @@ Fx::Fx (FhAsyncDataWorker* w) : worker (w)
 Fx::~Fx()
 {
     stopTransmitThread();
-}
-
-bool Fx::sendParameterChange (const juce::Identifier& id, int value)
-{
-    if (id.isNull())
-        return false;
-    const auto* info = getParameterInfos().find (id);
-    return pushParameterWrite (worker, AsyncDataType::fxParameter, fxTrack, fxTrack, info != nullptr ? info->objectId : 0,
-                               value);
 }
 
 bool Fx::transmitParameter (const juce::Identifier& id)

@@ -2,7 +2,7 @@
 
 #include "model/VantuDataObject.h"
 
-class FhAsyncDataWorker;
+class ParameterSink;
 
 namespace Vantu
 {
@@ -14,14 +14,10 @@ class Fx : public VantuDataObject
 public:
     static constexpr int fxTrack = 12;
 
-    explicit Fx (FhAsyncDataWorker* worker);
+    explicit Fx (ParameterSink* sink);
     ~Fx() override;
 
     // Transmit thread.
-    bool sendParameterChange (const juce::Identifier& id, int value) override;
     bool transmitParameter (const juce::Identifier& id) override;
-
-private:
-    FhAsyncDataWorker* const worker;
 };
 } // namespace Vantu

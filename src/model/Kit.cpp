@@ -1,7 +1,7 @@
 #include "model/Kit.h"
 
 #include "engine/AsyncDataType.h"
-#include "model/DataObjectWire.h"
+#include "model/DeviceText.h"
 #include "model/tables/ParameterTable.h"
 
 #include <array>
@@ -52,10 +52,10 @@ juce::String Kit::trackName (int index)
     return index == 12 ? juce::String ("FX") : "TRK " + juce::String (index + 1);
 }
 
-Kit::Kit (FhAsyncDataWorker* w) : worker (w), fx (w)
+Kit::Kit (ParameterSink* sink) : VantuDataObject (sink, { AsyncDataType::kitParameter, 0, 0, true }), fx (sink)
 {
     for (int t = 0; t < numTracks; ++t)
-        sounds.push_back (std::make_unique<Sound> (w, t));
+        sounds.push_back (std::make_unique<Sound> (sink, t));
 
     addStringParameter (idName, "NEW KIT");
     VantuDataObject::addParameter (idMainMask, -1, { -1, 4095 }, -1, -1, 0);
@@ -64,7 +64,10 @@ Kit::Kit (FhAsyncDataWorker* w) : worker (w), fx (w)
     for (int t = 0; t <= 12; ++t)
         addTableParameterByIndex (trackLevelId (t), trackLevelRow, true, t, 0);
     for (int t = 0; t < numTracks; ++t)
+    {
         addTableParameterByIndex (trackPatternMuteId (t), patternMuteRow, true, t, 0);
+        useDataType (trackPatternMuteId (t), AsyncDataType::kitPatternMute);
+    }
 }
 
 Kit::~Kit()
@@ -89,22 +92,6 @@ juce::String Kit::getTrackDisplayName (int track) const
     return name;
 }
 
-bool Kit::sendParameterChange (const juce::Identifier& id, int value)
-{
-    if (id.isNull())
-        return false;
-    const auto* info = getParameterInfos().find (id);
-    const int objectId = info != nullptr ? info->objectId : 0;
-    const int track = info != nullptr && info->track >= 0 ? info->track : 0;
-
-    bool patternMute = false;
-    for (int t = 0; t < numTracks; ++t)
-        patternMute = patternMute || id == trackPatternMuteId (t);
-
-    return pushParameterWrite (worker, patternMute ? AsyncDataType::kitPatternMute : AsyncDataType::kitParameter, 0,
-                               track, objectId, value);
-}
-
 bool Kit::transmitParameter (const juce::Identifier& id)
 {
     return isTableParameter (id) ? sendCurrentValue (id) : transmitKit();
@@ -117,7 +104,7 @@ bool Kit::transmitKit()
         return false;
     char bytes[16];
     writeDeviceName (name, bytes);
-    return sendRecordWrite (worker, AsyncDataType::kitName, 0, std::vector<std::uint8_t> (bytes, bytes + 16));
+    return sendRecord (AsyncDataType::kitName, 0, std::vector<std::uint8_t> (bytes, bytes + 16));
 }
 
 bool Kit::applyStorage (const kitData_t& kit)

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-class FhAsyncDataWorker;
+class ParameterSink;
 
 namespace Vantu
 {
@@ -21,7 +21,8 @@ class Kit : public VantuDataObject
 public:
     static constexpr int numTracks = 12;
 
-    explicit Kit (FhAsyncDataWorker* worker);
+    // sink: the way to the device (may be null: nothing is sent).
+    explicit Kit (ParameterSink* sink);
     ~Kit() override;
 
     // The sound of a track; the index is clamped to 0..11.
@@ -41,14 +42,12 @@ public:
     // A kit read from the device, stored without echo; always true. Job thread.
     bool applyStorage (const kitData_t& kit);
 
-    bool sendParameterChange (const juce::Identifier& id, int value) override;
     bool transmitParameter (const juce::Identifier& id) override;
 
     // Sends the kit name record now; false without a name or when the send fails.
     bool transmitKit();
 
 private:
-    FhAsyncDataWorker* const worker;
     Fx fx;
     std::vector<std::unique_ptr<Sound>> sounds;
 };

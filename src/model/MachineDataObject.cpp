@@ -1,5 +1,6 @@
 #include "model/MachineDataObject.h"
 
+#include "engine/ParameterSink.h"
 #include "foundation/InternalThread.h"
 #include "foundation/Logger.h"
 #include "model/HostParameter.h"
@@ -30,8 +31,14 @@ namespace
     }
 }
 
-MachineDataObject::MachineDataObject()
-    : transmitThread (std::make_unique<InternalThread> ("MachineDataObject", [this] { runTransmitLoop(); })),
+MachineDataObject::MachineDataObject() : MachineDataObject (nullptr, ParameterAddress {})
+{
+}
+
+MachineDataObject::MachineDataObject (ParameterSink* sinkToUse, ParameterAddress addressToUse)
+    : sink (sinkToUse),
+      address (addressToUse),
+      transmitThread (std::make_unique<InternalThread> ("MachineDataObject", [this] { runTransmitLoop(); })),
       updates (initialQueueCapacity)
 {
 }
@@ -41,6 +48,30 @@ MachineDataObject::~MachineDataObject()
     // Derived classes stop the thread first; this only covers a thread that
     // never ran a send operation of a destroyed derived part.
     stopTransmitThread();
+}
+
+bool MachineDataObject::sendParameterChange (const juce::Identifier& id, int value)
+{
+    if (id.isNull() || sink == nullptr)
+        return false;
+    const auto* info = parameterInfos.find (id);
+    const int index = ! address.indexIsTrack ? address.index : info != nullptr && info->track >= 0 ? info->track : 0;
+    const auto dataType = dataTypes.find (id);
+    const FhAsyncParamData data { static_cast<std::uint16_t> (index),
+                                  static_cast<std::uint16_t> (info != nullptr ? info->objectId : 0),
+                                  static_cast<std::uint16_t> (value) };
+    return sink->pushParameterChange (dataType != dataTypes.end() ? dataType->second : address.dataType,
+                                      address.argument, data);
+}
+
+void MachineDataObject::useDataType (const juce::Identifier& id, std::uint8_t dataType)
+{
+    dataTypes[id] = dataType;
+}
+
+bool MachineDataObject::sendRecord (std::uint8_t dataType, int argument, const std::vector<std::uint8_t>& body)
+{
+    return sink != nullptr && sink->sendRecordWrite (dataType, argument, body.data(), static_cast<int> (body.size()));
 }
 
 void MachineDataObject::stringValueChanged (const juce::Identifier&, const juce::String&) {}

@@ -20,6 +20,7 @@
 
 class InternalThread;
 class HostParameter;
+class ParameterSink;
 
 // The in-memory value store of one device object (the kit, the effects block,
 // one sound or the settings). Per parameter identifier it holds the current
@@ -30,9 +31,10 @@ class HostParameter;
 // the host through a host parameter (setValueFromHost) and the device
 // (setValueFromMachine, setStringValueFromMachine). GUI and host writes are
 // queued and sent by the object's transmit thread, only when they differ from
-// the last value sent; device values are stored without being sent back. How a
-// value leaves for the device is up to the derived class (sendParameterChange,
-// transmitParameter).
+// the last value sent; device values are stored without being sent back. A
+// value leaves for the device as a parameter write to the parameter sink,
+// addressed by the object's kind (sendParameterChange), or as the derived
+// class decides (transmitParameter).
 //
 // Keys are fixed once registration is over (the derived constructor and the
 // processor's host-parameter creation): afterwards only values change, so the
@@ -68,6 +70,17 @@ public:
     {
         int min = 0;
         int max = 0;
+    };
+
+    // How one kind of object addresses its parameter writes: the data type (an
+    // identifier may have its own, see useDataType), the argument, and the
+    // index: fixed, or the identifier's track (0 for one without a track).
+    struct ParameterAddress
+    {
+        std::uint8_t dataType = 0;
+        int argument = 0;
+        int index = 0;
+        bool indexIsTrack = false;
     };
 
     // Read-only views of the identifier-keyed tables. The value and text tables
@@ -120,7 +133,10 @@ public:
 
     static constexpr int maxStringLength = 16;
 
+    // Without a way to the device: nothing is sent (every send is false).
     MachineDataObject();
+    // sink: the way to the device; null sends nothing.
+    MachineDataObject (ParameterSink* sink, ParameterAddress address);
 
     // The transmit thread must have been stopped by the derived class's
     // destructor: the thread calls the derived class's send operations.
@@ -138,9 +154,11 @@ public:
     // Any thread: the identifier's default; false when it has none.
     virtual bool getDefaultValue (const juce::Identifier& id, int& out) const;
 
-    // Sends one value as a parameter change. True when it was handed on for
-    // sending. Transmit thread.
-    virtual bool sendParameterChange (const juce::Identifier& id, int value) = 0;
+    // Sends one value as a parameter write to the sink, addressed by the
+    // object's kind, with the identifier's object id. True when it was handed
+    // on for sending; false for the empty identifier, without a sink or when
+    // the sink's queue is full. Transmit thread.
+    virtual bool sendParameterChange (const juce::Identifier& id, int value);
 
     // Sends the identifier's current value (or the whole record that holds it).
     // True when it was handed on for sending. Transmit thread, and the message
@@ -242,6 +260,14 @@ protected:
     // all under the object mutex.
     void registerValue (const ParameterInfo& info, int defaultValue, Range range);
 
+    // Registration: the identifier's parameter writes carry this data type
+    // instead of the object's.
+    void useDataType (const juce::Identifier& id, std::uint8_t dataType);
+
+    // Sends a whole record to the sink at once; false without a sink or when
+    // it could not be written.
+    bool sendRecord (std::uint8_t dataType, int argument, const std::vector<std::uint8_t>& body);
+
 private:
     void runTransmitLoop();
     void drainUpdates();
@@ -250,6 +276,9 @@ private:
     void appendToRegistrationOrder (const juce::Identifier& id);   // caller holds the mutex
     HostParameter* findHostParameter (const juce::Identifier& id) const;
 
+    ParameterSink* const sink;
+    const ParameterAddress address;
+    std::unordered_map<juce::Identifier, std::uint8_t, IdentifierHash> dataTypes;   // fixed after registration
     mutable std::mutex mutex;
     std::vector<juce::Identifier> registrationOrder;
     ParameterInfoMap parameterInfos;

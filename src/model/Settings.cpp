@@ -1,7 +1,6 @@
 #include "model/Settings.h"
 
 #include "engine/AsyncDataType.h"
-#include "model/DataObjectWire.h"
 
 #include <array>
 
@@ -50,7 +49,7 @@ const juce::Identifier& Settings::trackLevelId (int track)
     return pick (ids, track);
 }
 
-Settings::Settings (FhAsyncDataWorker* w) : worker (w)
+Settings::Settings (ParameterSink* sink) : VantuDataObject (sink, { AsyncDataType::settingsParameter, 0, 0, true })
 {
     addTableParameterByIndex (idActiveEditTrack, 15, false);
     addParameter (idGridMode);
@@ -68,16 +67,6 @@ Settings::Settings (FhAsyncDataWorker* w) : worker (w)
 Settings::~Settings()
 {
     stopTransmitThread();
-}
-
-bool Settings::sendParameterChange (const juce::Identifier& id, int value)
-{
-    if (id.isNull())
-        return false;
-    const auto* info = getParameterInfos().find (id);
-    const int index = info != nullptr && info->track >= 0 ? info->track : 0;
-    return pushParameterWrite (worker, AsyncDataType::settingsParameter, 0, index, info != nullptr ? info->objectId : 0,
-                               value);
 }
 
 bool Settings::transmitParameter (const juce::Identifier& id)

@@ -4,7 +4,7 @@
 #include "model/VantuDataObject.h"
 #include "model/storage/StorageData.h"
 
-class FhAsyncDataWorker;
+class ParameterSink;
 
 namespace Vantu
 {
@@ -16,7 +16,7 @@ namespace Vantu
 class Settings : public VantuDataObject, public SafeChangeBroadcaster
 {
 public:
-    explicit Settings (FhAsyncDataWorker* worker);
+    explicit Settings (ParameterSink* sink);
     ~Settings() override;
 
     // "Settings_TrackMute1".."12" / "Settings_TrackSolo1".."12" (0..11), and
@@ -28,10 +28,6 @@ public:
     // A settings record read from the device, stored without echo; always true. Job thread.
     bool applyStorage (const projectSettingsData_t& settings);
 
-    bool sendParameterChange (const juce::Identifier& id, int value) override;
     bool transmitParameter (const juce::Identifier& id) override;
-
-private:
-    FhAsyncDataWorker* const worker;
 };
 } // namespace Vantu

@@ -1,7 +1,7 @@
 #include "model/Sound.h"
 
 #include "engine/AsyncDataType.h"
-#include "model/DataObjectWire.h"
+#include "model/DeviceText.h"
 #include "model/DeviceRecordAppliers.h"
 #include "model/storage/RecordWriters.h"
 #include "model/storage/StorageIndexTables.h"
@@ -210,7 +210,8 @@ const juce::Identifier& Sound::aftertouchDestinationId (int slot) { return looku
 const juce::Identifier& Sound::modulationDepthId (int source, int slot) { return lookup (true, source, slot); }
 const juce::Identifier& Sound::modulationDestinationId (int source, int slot) { return lookup (false, source, slot); }
 
-Sound::Sound (FhAsyncDataWorker* w, int t) : worker (w), track (t)
+Sound::Sound (ParameterSink* sink, int t)
+    : VantuDataObject (sink, { AsyncDataType::soundParameter, t, t, false }), track (t)
 {
     auto addTable = [this] (const TableParam& p) {
         addTableParameterByIndex (juce::Identifier (juce::String ("Sound_") + p.name), p.row, p.group != noHost,
@@ -258,15 +259,6 @@ Sound::Sound (FhAsyncDataWorker* w, int t) : worker (w), track (t)
 Sound::~Sound()
 {
     stopTransmitThread();
-}
-
-bool Sound::sendParameterChange (const juce::Identifier& id, int value)
-{
-    if (id.isNull())
-        return false;
-    const auto* info = getParameterInfos().find (id);
-    return pushParameterWrite (worker, AsyncDataType::soundParameter, track, track, info != nullptr ? info->objectId : 0,
-                               value);
 }
 
 bool Sound::transmitParameter (const juce::Identifier& id)
@@ -346,7 +338,7 @@ bool Sound::fillSoundSetup (FhAsyncSoundSetupData& out) const
 
 bool Sound::sendSoundSetup (const FhAsyncSoundSetupData& record)
 {
-    return sendRecordWrite (worker, AsyncDataType::soundSetup, track, writeSoundSetup (record));
+    return sendRecord (AsyncDataType::soundSetup, track, writeSoundSetup (record));
 }
 
 bool Sound::applyStorage (const soundData_t& s)

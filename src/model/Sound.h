@@ -6,7 +6,7 @@
 
 #include <atomic>
 
-class FhAsyncDataWorker;
+class ParameterSink;
 
 namespace Vantu
 {
@@ -20,14 +20,13 @@ class Sound : public VantuDataObject
 public:
     static constexpr std::uint64_t setupRecordIntervalMs = 1000;
 
-    // worker: the way to the device (may be null: nothing is sent). track 0..11.
-    Sound (FhAsyncDataWorker* worker, int track);
+    // sink: the way to the device (may be null: nothing is sent). track 0..11.
+    Sound (ParameterSink* sink, int track);
     ~Sound() override;
 
     int getTrack() const { return track; }
 
     // Transmit thread (parameter writes), or the thread that sets the name.
-    bool sendParameterChange (const juce::Identifier& id, int value) override;
     bool transmitParameter (const juce::Identifier& id) override;
 
     // A sound read from the device, stored without echo; always true. Job thread.
@@ -63,7 +62,6 @@ public:
 private:
     bool sendSoundSetup (const FhAsyncSoundSetupData& record);
 
-    FhAsyncDataWorker* const worker;
     const int track;
     // Byte 26 of the last setup record or sound the device sent; written back unchanged.
     std::atomic<std::uint8_t> lastTransposable { 0 };

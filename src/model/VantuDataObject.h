@@ -14,10 +14,11 @@ namespace Vantu
 // track's sound and the settings): a MachineDataObject with the registration
 // operations through which each constructor declares the parameters it holds.
 // Registration happens only in the derived constructors, before the transmit
-// thread is started; the two send operations stay abstract.
+// thread is started; transmitParameter stays abstract.
 class VantuDataObject : public MachineDataObject
 {
 public:
+    using MachineDataObject::MachineDataObject;
     ~VantuDataObject() override;
 
     // The plain integer and text registrations of MachineDataObject.

@@ -12,8 +12,8 @@ using Area = DeviceCommandSender::Area;
 VantuInterface::VantuInterface (FhAsyncDataWorker& workerToUse, JobExecutor& executor)
     : worker (workerToUse),
       commands (workerToUse.getIoProcessor()),
-      kit (std::make_unique<Kit> (&workerToUse)),
-      settings (std::make_unique<Settings> (&workerToUse)),
+      kit (std::make_unique<Kit> (&workerToUse.getIoProcessor())),
+      settings (std::make_unique<Settings> (&workerToUse.getIoProcessor())),
       soundPool (std::make_unique<SoundPool> (&poolCommands)),
       soundLibrary (std::make_unique<SoundLibrary> (&libraryCommands)),
       totalRecallState (std::make_unique<TotalRecallState>()),

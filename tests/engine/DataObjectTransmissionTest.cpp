@@ -56,8 +56,8 @@ protected:
     }
 
     WorkerLoopback loop;
-    Vantu::Kit kit { &loop.worker };
-    Vantu::Settings settings { &loop.worker };
+    Vantu::Kit kit { &loop.worker.getIoProcessor() };
+    Vantu::Settings settings { &loop.worker.getIoProcessor() };
 };
 
 // Stores device notifications in the sound of their track, as the device interface does.

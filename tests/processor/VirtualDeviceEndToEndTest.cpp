@@ -5,7 +5,6 @@
 #include "ProcessorFixture.h"
 #include "model/TestProcessor.h"
 
-#include "model/DataObjectWire.h"
 #include "model/storage/RecordReadTraits.h"
 #include "processor/HostParameterCreation.h"
 #include "processor/MachineParameter.h"
@@ -371,8 +370,12 @@ TEST_F (VirtualDeviceEndToEnd, WhatTheDeviceCannotServeOrUseIsRefusedOrLoggedAnd
 
     // A sound setup cut short and a kit name of the wrong length reach the device as they are.
     const std::vector<std::uint8_t> shortSetup { 0, 2, 0, 0, 0, 0, 'X' };
-    EXPECT_TRUE (Vantu::sendRecordWrite (&worker(), VirtualProject::soundSetup, 2, shortSetup));
-    EXPECT_TRUE (Vantu::sendRecordWrite (&worker(), VirtualProject::kitName, 0, { 'A', 'B' }));
+    const std::vector<std::uint8_t> shortName { 'A', 'B' };
+    auto& sink = worker().getIoProcessor();
+    EXPECT_TRUE (
+        sink.sendRecordWrite (VirtualProject::soundSetup, 2, shortSetup.data(), static_cast<int> (shortSetup.size())));
+    EXPECT_TRUE (
+        sink.sendRecordWrite (VirtualProject::kitName, 0, shortName.data(), static_cast<int> (shortName.size())));
     EXPECT_TRUE (fhtest::pumpUntil ([&] { return emulatorWarnings() == 3; }, 5s));
     EXPECT_EQ (project->readRecord (VirtualProject::kit, 0), kitBefore);
     EXPECT_EQ (project->readRecord (VirtualProject::soundSetup, 2), setupBefore);
