@@ -1,4 +1,5 @@
-// Generated identifier texts; see ParameterIds.h.
+// The identifier texts, in the order of the constants in ParameterIds.h (the
+// source, edited by hand: see there).
 
 #include "model/tables/ParameterIds.h"
 

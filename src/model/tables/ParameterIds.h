@@ -14,7 +14,11 @@
 // words "Settings" and "Sound", named SettingsId and SoundId so that they do
 // not take the names of the data-object classes.
 //
-// This file is generated; edit the identifier texts, not the layout.
+// This file and ParameterIds.cpp are the source of the identifiers (they are
+// edited by hand; no generator stands behind them). A new identifier takes the
+// next position: its text at the end of parameterIdTexts, its constant at the
+// end of this file with that position, and parameterIdCount one higher. Keep
+// the positions in step; a text changes only together with its constant.
 
 #include "model/tables/StaticTables.h"
 

@@ -1,4 +1,5 @@
-// Generated from the device's parameter list; one row per logical parameter id.
+// The device's parameter list, one row per logical parameter id. This table is
+// the source (edited by hand; no generator stands behind it).
 // Columns: group, slot, minimum, maximum, default, fine, controller, NRPN,
 // object id, flags, name, section, short name.
 
