@@ -1,6 +1,7 @@
 #include "ui/widgets/graphs/AmpEnvelopeGraph.h"
 
 #include "ui/lookandfeel/CorvanelFonts.h"
+#include "ui/widgets/graphs/EnvelopeGraphTransform.h"
 #include "ui/widgets/graphs/GraphColours.h"
 
 AmpEnvelopeGraph::AmpEnvelopeGraph() : handles (3)
@@ -51,12 +52,7 @@ void AmpEnvelopeGraph::setAutoLabel (const juce::String& text)
 
 juce::AffineTransform AmpEnvelopeGraph::getGraphTransform() const
 {
-    const auto m = static_cast<float> (margin);
-    const auto w = static_cast<float> (std::max (0, getWidth() - 2 * margin));
-    const auto h = static_cast<float> (std::max (0, getHeight() - 2 * margin));
-    if (flipped)
-        return juce::AffineTransform (w, 0.0f, m, 0.0f, -h, m + h);
-    return juce::AffineTransform (w, 0.0f, m, 0.0f, h, m);
+    return envelopeGraphTransform (getWidth(), getHeight(), margin, flipped);
 }
 
 juce::Path AmpEnvelopeGraph::buildAmpPath (float a, float h, float d)

@@ -1,5 +1,6 @@
 #include "ui/widgets/graphs/EnvelopePanelGraph.h"
 
+#include "ui/widgets/graphs/EnvelopeGraphTransform.h"
 #include "ui/widgets/graphs/GraphColours.h"
 
 template <typename EnvData>
@@ -78,12 +79,7 @@ void EnvelopePanelGraph<EnvData>::setReset (bool on)
 template <typename EnvData>
 juce::AffineTransform EnvelopePanelGraph<EnvData>::getGraphTransform() const
 {
-    const auto m = static_cast<float> (margin);
-    const auto w = static_cast<float> (std::max (0, getWidth() - 2 * margin));
-    const auto h = static_cast<float> (std::max (0, getHeight() - 2 * margin));
-    if (flipped)
-        return juce::AffineTransform (w, 0.0f, m, 0.0f, -h, m + h);
-    return juce::AffineTransform (w, 0.0f, m, 0.0f, h, m);
+    return envelopeGraphTransform (getWidth(), getHeight(), margin, flipped);
 }
 
 template <typename EnvData>

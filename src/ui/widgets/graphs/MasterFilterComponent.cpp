@@ -9,16 +9,6 @@ namespace corvanel
 MasterFilterComponent::MasterFilterComponent()
 {
     computeMixCoefficients();
-    addMouseListener (&controlPoint, true);
-    controlPoint.addChangeListener (this);
-    addChildComponent (controlPoint);
-    setOpaque (true);
-}
-
-MasterFilterComponent::~MasterFilterComponent()
-{
-    controlPoint.removeChangeListener (this);
-    removeMouseListener (&controlPoint);
 }
 
 float MasterFilterComponent::resonanceToQ (float value) const
@@ -54,28 +44,15 @@ float MasterFilterComponent::computeResponse (float x, float w) const
     return static_cast<float> (-20.0 * std::log10 (std::sqrt (numerator / denominator)));
 }
 
-void MasterFilterComponent::setCutoff (float deviceValue)
-{
-    if (isDragInProgress())
-        return;
-    valuesArrived = true;
-    cutoff = deviceValue / 256.0f;
-    controlPoint.setX (cutoff);
-    rebuildResponsePath();
-    repaint();
-}
-
 void MasterFilterComponent::setResonance (float value)
 {
-    if (isDragInProgress())
+    if (! acceptDeviceValue())
         return;
-    valuesArrived = true;
     resonance = value;
     controlPoint.setY (value);
     q = resonanceToQ (value);
     computeMixCoefficients();
-    rebuildResponsePath();
-    repaint();
+    refresh();
 }
 
 void MasterFilterComponent::setFilterType (int type)
@@ -105,8 +82,7 @@ void MasterFilterComponent::setFilterType (int type)
     }
     q = resonanceToQ (resonance);
     computeMixCoefficients();
-    rebuildResponsePath();
-    repaint();
+    refresh();
 }
 
 void MasterFilterComponent::rebuildResponsePath()
@@ -116,12 +92,6 @@ void MasterFilterComponent::rebuildResponsePath()
                                                                                       : SampleStepping::refineAboveZero;
     corvanel::rebuildResponsePath (responsePath, samples, getWidth(), getHeight(), stepping,
                                    [&] (float x) { return computeResponse (x, width); });
-}
-
-void MasterFilterComponent::refresh()
-{
-    rebuildResponsePath();
-    repaint();
 }
 
 void MasterFilterComponent::controlPointMoved (SafeChangeBroadcaster* source)
@@ -135,13 +105,6 @@ void MasterFilterComponent::controlPointMoved (SafeChangeBroadcaster* source)
     computeMixCoefficients();
     refresh();
     sendChangeMessage ({});
-}
-
-void MasterFilterComponent::resized()
-{
-    controlPoint.coverWith128UnitScale (getLocalBounds());
-    if (valuesArrived)
-        rebuildResponsePath();
 }
 
 void MasterFilterComponent::paint (juce::Graphics& g)

@@ -1,12 +1,7 @@
 #pragma once
 
-#include "foundation/SafeChangeBroadcaster.h"
-#include "ui/lookandfeel/HasHue.h"
-#include "ui/widgets/graphs/ControlPointComponent.h"
+#include "ui/widgets/graphs/FilterResponseDisplay.h"
 #include "ui/widgets/graphs/ResonanceTable.h"
-#include "ui/widgets/graphs/ResponsePath.h"
-
-#include <juce_gui_basics/juce_gui_basics.h>
 
 namespace corvanel
 {
@@ -17,19 +12,13 @@ namespace corvanel
 // on the display moves cutoff and resonance and sends an empty change
 // message; the setters drop device values while a drag is in progress.
 // Message thread only.
-class MasterFilterComponent : public juce::Component,
-                              public SafeChangeListener,
-                              public SafeChangeBroadcaster,
-                              public HasHue,
-                              public juce::SettableTooltipClient
+class MasterFilterComponent : public FilterResponseDisplay
 {
 public:
     static constexpr int offType = 7;
 
     MasterFilterComponent();
-    ~MasterFilterComponent() override;
 
-    void setCutoff (float deviceValue);   // device value, 256 per step
     void setResonance (float value);      // 0 .. 127
     void setFilterType (int type);        // types without coefficients keep the previous ones
 
@@ -39,29 +28,17 @@ public:
     // Attenuation in dB at x pixels of a display w pixels wide.
     float computeResponse (float x, float w) const;
 
-    void rebuildResponsePath();
-    void refresh();
-
-    bool isDragInProgress() const { return controlPoint.isDragInProgress(); }
+    void rebuildResponsePath() override;
+    void controlPointMoved (SafeChangeBroadcaster* source) override;
 
     void paint (juce::Graphics& g) override;
-    void resized() override;
-    void changeListenerCallback (SafeChangeBroadcaster* source) override { controlPointMoved (source); }
-    void controlPointMoved (SafeChangeBroadcaster* source);
 
-    float cutoff = 0.0f;
-    float resonance = 0.0f;
-    float q = 0.0f;
-    juce::Path responsePath;
     int filterType = 13;
-    ControlPointComponent controlPoint;
 
     double c0 = 0, c1 = 0, c2 = 0, c3 = 0, c4 = 0;   // pole mix of the type
     double t0 = 0, t1 = 0, t2 = 0, t3 = 0, t4 = 0;   // numerator terms, from the mix and Q
 
 private:
-    ResponseSamples samples;
-    bool valuesArrived = false;   // a setter ran: the curve follows resizes
     ResonanceTable defaultTable { 0.0f, 0.7f, 0.9f, 1.1f, 1.2f, 1.4f, 1.6f, 1.9f, 1.991f };
     ResonanceTable notchTable { 0.0f, 0.1f, 0.2f, 0.3f, 0.4f, 0.55f, 0.7f, 0.9f, 1.0f };
     ResonanceTable doubleNotchTable { 0.1f, 0.2f, 0.4f, 0.6f, 0.8f, 1.0f, 1.2f, 1.4f, 1.6f };

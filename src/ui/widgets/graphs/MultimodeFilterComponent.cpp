@@ -18,16 +18,6 @@ constexpr float tinyGain = 1.1920929e-7f;
 MultimodeFilterComponent::MultimodeFilterComponent()
 {
     chooseCurve();
-    addMouseListener (&controlPoint, true);
-    controlPoint.addChangeListener (this);
-    addChildComponent (controlPoint);
-    setOpaque (true);
-}
-
-MultimodeFilterComponent::~MultimodeFilterComponent()
-{
-    controlPoint.removeChangeListener (this);
-    removeMouseListener (&controlPoint);
 }
 
 float MultimodeFilterComponent::resonanceToQ (float value)
@@ -42,22 +32,10 @@ float MultimodeFilterComponent::equaliserStepToQ (float step)
     return equaliserQ[whole - 1];
 }
 
-void MultimodeFilterComponent::setCutoff (float deviceValue)
-{
-    if (isDragInProgress())
-        return;
-    valuesArrived = true;
-    cutoff = deviceValue / 256.0f;
-    controlPoint.setX (cutoff);
-    rebuildResponsePath();
-    repaint();
-}
-
 void MultimodeFilterComponent::setResonance (float value)
 {
-    if (isDragInProgress())
+    if (! acceptDeviceValue())
         return;
-    valuesArrived = true;
     resonance = value;
     if (filterType == equaliserType)
     {
@@ -72,19 +50,16 @@ void MultimodeFilterComponent::setResonance (float value)
         q = resonanceToQ (value);
         controlPoint.setY (value);
     }
-    rebuildResponsePath();
-    repaint();
+    refresh();
 }
 
 void MultimodeFilterComponent::setGain (float value)
 {
-    if (isDragInProgress())
+    if (! acceptDeviceValue())
         return;
-    valuesArrived = true;
     gain = value;
     controlPoint.setY (value + 64.0f);
-    rebuildResponsePath();
-    repaint();
+    refresh();
 }
 
 void MultimodeFilterComponent::setFilterType (int type)
@@ -92,8 +67,7 @@ void MultimodeFilterComponent::setFilterType (int type)
     valuesArrived = true;
     filterType = type;
     chooseCurve();
-    rebuildResponsePath();
-    repaint();
+    refresh();
 }
 
 void MultimodeFilterComponent::chooseCurve()
@@ -113,12 +87,6 @@ void MultimodeFilterComponent::rebuildResponsePath()
     });
 }
 
-void MultimodeFilterComponent::refresh()
-{
-    rebuildResponsePath();
-    repaint();
-}
-
 void MultimodeFilterComponent::controlPointMoved (SafeChangeBroadcaster* source)
 {
     if (source != &controlPoint || ! isEnabled() || ! controlPoint.isDragInProgress())
@@ -136,14 +104,6 @@ void MultimodeFilterComponent::controlPointMoved (SafeChangeBroadcaster* source)
     }
     refresh();
     sendChangeMessage ({});
-}
-
-void MultimodeFilterComponent::resized()
-{
-    controlPoint.coverWith128UnitScale (getLocalBounds());
-    // A path built for another size would no longer span the display.
-    if (valuesArrived)
-        rebuildResponsePath();
 }
 
 void MultimodeFilterComponent::paint (juce::Graphics& g)

@@ -1,13 +1,8 @@
 #pragma once
 
-#include "foundation/SafeChangeBroadcaster.h"
-#include "ui/lookandfeel/HasHue.h"
-#include "ui/widgets/graphs/ControlPointComponent.h"
 #include "ui/widgets/graphs/FilterCurves.h"
+#include "ui/widgets/graphs/FilterResponseDisplay.h"
 #include "ui/widgets/graphs/ResonanceTable.h"
-#include "ui/widgets/graphs/ResponsePath.h"
-
-#include <juce_gui_basics/juce_gui_basics.h>
 
 namespace corvanel
 {
@@ -18,11 +13,7 @@ namespace corvanel
 // sends an empty change message and the owner reads cutoff, resonance and
 // gain. While a drag is in progress the setters drop device values, so the
 // drag wins. Message thread only.
-class MultimodeFilterComponent : public juce::Component,
-                                 public SafeChangeListener,
-                                 public SafeChangeBroadcaster,
-                                 public HasHue,
-                                 public juce::SettableTooltipClient
+class MultimodeFilterComponent : public FilterResponseDisplay
 {
 public:
     static constexpr int equaliserType = 8;
@@ -30,40 +21,24 @@ public:
     static constexpr float equaliserQ[5] = { 0.77f, 2.3f, 5.3f, 8.3f, 10.0f };
 
     MultimodeFilterComponent();
-    ~MultimodeFilterComponent() override;
 
-    void setCutoff (float deviceValue);   // device value, 256 per step
     void setResonance (float value);      // 0 .. 127; the equaliser's Q step 1 .. 5
     void setGain (float value);           // equaliser gain -64 .. 63
     void setFilterType (int type);
 
     void chooseCurve();
-    void rebuildResponsePath();
-    void refresh();
+    void rebuildResponsePath() override;
+    void controlPointMoved (SafeChangeBroadcaster* source) override;
 
     // Q of a 7-bit resonance through the general table.
     static float resonanceToQ (float resonance);
     // Q of the equaliser's step; a step outside 1 .. 5 is taken as the nearest.
     static float equaliserStepToQ (float step);
 
-    bool isDragInProgress() const { return controlPoint.isDragInProgress(); }
-
     void paint (juce::Graphics& g) override;
-    void resized() override;
-    void changeListenerCallback (SafeChangeBroadcaster* source) override { controlPointMoved (source); }
-    void controlPointMoved (SafeChangeBroadcaster* source);
 
-    float cutoff = 0.0f;
-    float resonance = 0.0f;
-    float q = 0.0f;
     float gain = 0.0f;
-    juce::Path responsePath;
     FilterCurve curve;
     int filterType = 0;
-    ControlPointComponent controlPoint;
-
-private:
-    ResponseSamples samples;
-    bool valuesArrived = false;   // a setter ran: the curve follows resizes
 };
 } // namespace corvanel
