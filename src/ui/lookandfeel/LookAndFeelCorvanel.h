@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/lookandfeel/HueColours.h"
+#include "ui/lookandfeel/HuePalette.h"
+#include "ui/widgets/FontButton.h"
 #include "ui/widgets/ActionButton.h"
 #include "ui/widgets/CustomTabButtons.h"
 #include "ui/widgets/StaticPanel.h"
@@ -14,15 +15,14 @@
 
 #include <vector>
 
-class FontButton;
-
 // The single look and feel of the GUI: flat fills, square corners, 1-pixel
-// outlines on a near-black ground. Holds the hue palette, the colour scheme
-// and the colour table, resolves every font to the built-in faces, and
+// outlines on a near-black ground. Hands out the hue palette (HuePalette.h),
+// holds the colour scheme and the colour table, resolves every font to the built-in faces, and
 // implements the drawing interfaces of the program's own widgets.
 // Message thread only.
 class LookAndFeelCorvanel : public juce::LookAndFeel_V4,
                             public ActionButton::LookAndFeelMethods,
+                            public FontButton::LookAndFeelMethods,
                             public CustomTabButton::LookAndFeelMethods,
                             public CustomSectionTabButton::LookAndFeelMethods,
                             public CustomCallOutBox::LookAndFeelMethods,
@@ -33,17 +33,14 @@ class LookAndFeelCorvanel : public juce::LookAndFeel_V4,
                             public juce::CustomComboBox::LookAndFeelMethods
 {
 public:
-    static constexpr int numHues = 17;
+    static constexpr int numHues = HuePalette::numHues;
 
     LookAndFeelCorvanel();
     ~LookAndFeelCorvanel() override;
 
     // The palette entry of a hue 0 .. 16; any other value (negative ones
     // included) gives entry 15, which is fully transparent.
-    const HueColours& getHueColours (int hue) const
-    {
-        return palette[static_cast<unsigned int> (hue) < static_cast<unsigned int> (numHues) ? static_cast<size_t> (hue) : 15u];
-    }
+    const HueColours& getHueColours (int hue) const { return HuePalette::shades (hue); }
 
     const juce::LookAndFeel_V4::ColourScheme& getCorvanelColourScheme() const { return colourScheme; }
     float getStandardTextSize() const { return standardTextSize; }
@@ -186,7 +183,7 @@ public:
     // Shared drawing operations, called by widgets that find this look and feel.
     void drawPlainLabel (juce::Graphics& g, juce::Label& label, juce::Colour background, juce::Colour textColour);
     void drawFontButton (juce::Graphics& g, FontButton& button, bool isHighlighted, bool isDown, int backgroundColourId,
-                         int textColourId);
+                         int textColourId) override;
     void fillButtonRect (juce::Graphics& g, juce::Rectangle<int> area, juce::Colour colour, bool isHighlighted,
                          bool isDown);
     void drawButtonText (juce::Graphics& g, juce::Button& button, const juce::Font& font, juce::Colour colour,
@@ -198,12 +195,10 @@ public:
     static juce::Colour darken (juce::Colour c) { return c.darker (0.4f); }
 
 private:
-    void makeHuePalette();
     void makeColourScheme();
     void initialiseColours();
 
     float standardTextSize = 10.0f;
-    std::vector<HueColours> palette;
     juce::LookAndFeel_V4::ColourScheme colourScheme { juce::LookAndFeel_V4::getDarkColourScheme() };
 };
 

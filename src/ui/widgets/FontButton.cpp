@@ -1,7 +1,7 @@
 #include "ui/widgets/FontButton.h"
 
 #include "ui/lookandfeel/ColourIds.h"
-#include "ui/lookandfeel/LookAndFeelCorvanel.h"
+#include "ui/lookandfeel/HuePalette.h"
 
 FontButton::FontButton (const juce::String& glyphText, FontMaker maker)
     : juce::TextButton ("FontAwesome", glyphText),
@@ -21,9 +21,14 @@ int FontButton::getFontSizeToUse() const
     return juce::jmin (fitWidth, fitHeight);
 }
 
+FontButton::LookAndFeelMethods* FontButton::findDrawing()
+{
+    return dynamic_cast<LookAndFeelMethods*> (&getLookAndFeel());
+}
+
 void FontButton::paintButton (juce::Graphics& g, bool isHighlighted, bool isDown)
 {
-    auto* lf = findLookAndFeelCorvanel (*this);
+    auto* lf = findDrawing();
     if (lf == nullptr)
         return;
 
@@ -41,14 +46,14 @@ ColourfulFontButton::ColourfulFontButton (const juce::String& glyphText, FontMak
 
 void ColourfulFontButton::paintButton (juce::Graphics& g, bool isHighlighted, bool isDown)
 {
-    auto* lf = findLookAndFeelCorvanel (*this);
+    auto* lf = findDrawing();
     if (lf == nullptr)
         return;
 
     using namespace CorvanelColourIds;
     const auto step = getToggleState() ? 1 : 0;
 
-    g.fillAll (lf->getHueColours (hue).darkest);
+    g.fillAll (HuePalette::shades (hue).darkest);
     lf->drawFontButton (g, *this, isHighlighted, isDown, colourfulFontButtonBackgroundOff + step,
                         colourfulFontButtonGlyphOff + step);
 }
@@ -57,12 +62,12 @@ void ColourfulFontButton::setHue (int newHue)
 {
     HasHue::setHue (newHue);
 
-    auto* lf = findLookAndFeelCorvanel (*this);
-    if (lf == nullptr)
+    if (findDrawing() == nullptr)
         return;
 
     using namespace CorvanelColourIds;
     setColour (colourfulFontButtonBackgroundOn, juce::Colours::transparentBlack);
     setColour (colourfulFontButtonBackgroundOff, juce::Colours::transparentBlack);
-    setColour (colourfulFontButtonGlyphOff, lf->getHueColours (hue).bright.withAlpha (static_cast<juce::uint8> (0x57)));
+    setColour (colourfulFontButtonGlyphOff,
+               HuePalette::shades (hue).bright.withAlpha (static_cast<juce::uint8> (0x57)));
 }

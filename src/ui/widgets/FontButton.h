@@ -14,6 +14,19 @@ class FontButton : public juce::TextButton
 public:
     using FontMaker = std::function<juce::Font (int)>;
 
+    // What a look and feel implements to draw font buttons; a button under
+    // any other look and feel draws nothing. Message thread.
+    class LookAndFeelMethods
+    {
+    public:
+        virtual ~LookAndFeelMethods() = default;
+        // The button's background from its colour id, the glyph in the font
+        // maker's font in its text colour id (dimmed when disabled, darkened
+        // while down, lightened while highlighted).
+        virtual void drawFontButton (juce::Graphics& g, FontButton& button, bool isHighlighted, bool isDown,
+                                     int backgroundColourId, int textColourId) = 0;
+    };
+
     FontButton (const juce::String& glyphText, FontMaker fontMaker);
 
     void paintButton (juce::Graphics& g, bool isHighlighted, bool isDown) override;
@@ -26,6 +39,10 @@ public:
     int margin = 0;
     int fixedFontSize = -1;
     juce::Justification justification { juce::Justification::centred };
+
+protected:
+    // The look and feel's drawing methods; null when it has none.
+    LookAndFeelMethods* findDrawing();
 };
 
 // The glyph choice of a selector: the glyph on the hue's darkest shade, in the
