@@ -604,6 +604,20 @@ std::vector<DeviceNotification> VirtualProject::renameSound (int track, const st
     return { { soundSetup, static_cast<std::uint16_t> (track), 0, 0 } };
 }
 
+std::vector<DeviceNotification> VirtualProject::setModulationDestination (int track, int source, int slot, int destination)
+{
+    if (track < 0 || track >= numTracks || source < 0 || source >= 5 || slot < 0 || slot >= 4 || destination < 0 || destination > 255)
+    {
+        log (LogLevel::warn, "project: modulation destination " + std::to_string (destination) + " of source "
+                                 + std::to_string (source) + " slot " + std::to_string (slot) + " refused");
+        return {};
+    }
+    std::lock_guard<std::mutex> sl (lock);
+    auto& entry = kitRecord.sounds[static_cast<std::size_t> (track)].setup.modulation[source][slot];
+    entry.destination = static_cast<std::uint8_t> (destination);
+    return { { soundSetup, static_cast<std::uint16_t> (track), 0, 0 } };
+}
+
 std::vector<DeviceNotification> VirtualProject::setMachineType (int track, int machineType)
 {
     if (track < 0 || track >= numTracks)

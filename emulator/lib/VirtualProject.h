@@ -84,6 +84,9 @@ public:
     std::vector<DeviceNotification> setPatternMute (int track, bool muted);
     std::vector<DeviceNotification> setSoundParameter (int track, int objectId, int value);
     std::vector<DeviceNotification> renameSound (int track, const std::string& name);
+    // source: velocity, pitch bend, mod wheel, breath, aftertouch (0..4); slot A..D
+    // (0..3); destination: the byte the setup record stores.
+    std::vector<DeviceNotification> setModulationDestination (int track, int source, int slot, int destination);
     std::vector<DeviceNotification> setMachineType (int track, int machineType);
     std::vector<DeviceNotification> renameKit (const std::string& name);
 

@@ -64,6 +64,7 @@ std::uint32_t RemoteIpcMessageConnection::getProtocolVersion() const
 template <typename Fn>
 void RemoteIpcMessageConnection::forEachListener (Fn&& fn)
 {
+    const juce::ScopedLock lock (listeners.getLock());
     for (int i = listeners.size(); --i >= 0;)
         if (auto* l = listeners[i])
             fn (*l);

@@ -66,7 +66,9 @@ private:
     const Settings settings;
     std::unique_ptr<IpcSocketConnectionIfc> transport;
     std::atomic<std::uint32_t> peerVersion;
-    juce::Array<Listener*> listeners;
+    // Added and removed on any thread while the reader calls them: the lock is held
+    // through each round of calls, so a removed listener is never called afterwards.
+    juce::Array<Listener*, juce::CriticalSection> listeners;
 
     std::mutex requestMutex;
     std::mutex responseMutex;

@@ -28,7 +28,8 @@ public:
     };
 
     virtual ~RemoteIpcMessageConnectionIfc() = default;
-    // Listeners are added before connect and removed after disconnect (no lock).
+    // Listeners may come and go on any thread, also while connected; once
+    // removeListener returns, the listener is not called again.
     virtual void addListener (Listener* listener) = 0;
     virtual void removeListener (Listener* listener) = 0;
     virtual void setHost (const std::string& host) = 0;

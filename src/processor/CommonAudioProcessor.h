@@ -11,6 +11,7 @@
 #include "processor/BusChannelMap.h"
 #include "processor/DeviceAudioExchange.h"
 #include "processor/HostContext.h"
+#include "processor/PanelContextIfc.h"
 #include "processor/PluginVolatileState.h"
 #include "processor/ProcessorJobPool.h"
 #include "processor/SynthPluginState.h"
@@ -36,6 +37,7 @@ class CommonAudioProcessor : public juce::AudioProcessor,
                              public RemoteDeviceClient::DeviceListener,
                              public SafeChangeListener,
                              public MachineDataUpdateTimer::Provider,
+                             public PanelContextIfc,
                              public JobExecutor,
                              public GlobalPreferencesIfc::Listener
 {
@@ -118,6 +120,11 @@ public:
 
     // MachineDataUpdateTimer::Provider
     MachineDataUpdateTimer* getMachineDataUpdateTimer() override { return &updateTimer; }
+
+    // PanelContextIfc (message thread): what a parameter panel is built from.
+    MachineDataUpdateTimer::Provider& getUpdateTimerProvider() override { return *this; }
+    Vantu::Kit& getKit() override { return device.getKit(); }
+    GlobalPreferencesIfc& getPreferences() override { return *preferences; }
 
     //==============================================================================
     // What the editor, the shell and the device layers reach.

@@ -13,20 +13,6 @@ using fhemu::VirtualProject;
 
 namespace
 {
-// What a panel reads of the processor while it is built.
-class ProcessorPanelContext : public PanelContextIfc
-{
-public:
-    explicit ProcessorPanelContext (VantuAudioProcessor& p) : processor (p) {}
-
-    MachineDataUpdateTimer::Provider& getUpdateTimerProvider() override { return processor; }
-    Vantu::Kit& getKit() override { return processor.getDeviceInterface().getKit(); }
-    GlobalPreferencesIfc& getPreferences() override { return *processor.getGlobalPreferences(); }
-
-private:
-    VantuAudioProcessor& processor;
-};
-
 class MachinePanelEndToEnd : public ProcessorTest
 {
 protected:
@@ -58,8 +44,7 @@ protected:
             }, 5s));
         }
 
-        context = std::make_unique<ProcessorPanelContext> (*processor);
-        panel = std::make_unique<DigitalKickPanel> (*context, track);
+        panel = std::make_unique<DigitalKickPanel> (*processor, track);
         panel->setBounds (0, 0, 800, 200);
         poll();
     }
@@ -72,7 +57,7 @@ protected:
 
     void poll() { processor->getMachineDataUpdateTimer()->timerCallback(); }
 
-    Vantu::Sound& sound() { return *context->getKit().getSound (track); }
+    Vantu::Sound& sound() { return *processor->getKit().getSound (track); }
 
     int objectIdOf (const juce::Identifier& id) { return sound().getParameterInfos().find (id)->objectId; }
 
@@ -89,7 +74,6 @@ protected:
 
     LookAndFeelCorvanel lookAndFeel;
     fhemu::EmulatorSession::OpenDevice* open = nullptr;
-    std::unique_ptr<ProcessorPanelContext> context;
     std::unique_ptr<DigitalKickPanel> panel;
 };
 
