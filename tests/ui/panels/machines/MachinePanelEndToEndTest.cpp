@@ -2,7 +2,7 @@
 // emulator's virtual Kolvane over loopback sockets: a change made at the
 // device shows on the panel and nothing goes back; a knob turn arrives at the
 // device as one parameter write.
-#include "../../../processor/ProcessorFixture.h"
+#include "../PanelOnProcessorTest.h"
 #include "../PanelTestSupport.h"
 
 #include "model/tables/ParameterIds.h"
@@ -13,7 +13,7 @@ using fhemu::VirtualProject;
 
 namespace
 {
-class MachinePanelEndToEnd : public ProcessorTest
+class MachinePanelEndToEnd : public paneltest::PanelOnProcessorTest
 {
 protected:
     // A digital track (T1 to T8) running BD MODERN: the device keeps the values
@@ -22,12 +22,9 @@ protected:
 
     void SetUp() override
     {
-        juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
-        startEngine();
-        makeProcessor();
-        ASSERT_TRUE (waitForWholeModel());
-        open = engine->openDevice (kUid);
-        ASSERT_NE (open, nullptr);
+        startWithDevice();
+        if (HasFatalFailure())
+            return;
 
         auto& project = open->device->getProject();
         for (int t = 0; t < 8 && track < 0; ++t)
@@ -52,10 +49,8 @@ protected:
     void TearDown() override
     {
         panel.reset();
-        juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
+        PanelOnProcessorTest::TearDown();
     }
-
-    void poll() { processor->getMachineDataUpdateTimer()->timerCallback(); }
 
     Vantu::Sound& sound() { return *processor->getKit().getSound (track); }
 
@@ -72,8 +67,6 @@ protected:
         return values;
     }
 
-    LookAndFeelCorvanel lookAndFeel;
-    fhemu::EmulatorSession::OpenDevice* open = nullptr;
     std::unique_ptr<DigitalKickPanel> panel;
 };
 

@@ -2,7 +2,7 @@
 // emulator's virtual Kolvane over loopback sockets: a destination changed at
 // the device selects its item without anything going back; a destination the
 // user picks arrives at the device as one sound setup write.
-#include "../../../processor/ProcessorFixture.h"
+#include "../PanelOnProcessorTest.h"
 #include "../PanelTestSupport.h"
 
 #include "model/Sound.h"
@@ -27,17 +27,14 @@ int filterFrequencyByte()
     return -1;
 }
 
-class ModulationEndToEnd : public ProcessorTest
+class ModulationEndToEnd : public paneltest::PanelOnProcessorTest
 {
 protected:
     void SetUp() override
     {
-        juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
-        startEngine();
-        makeProcessor();
-        ASSERT_TRUE (waitForWholeModel());
-        open = engine->openDevice (kUid);
-        ASSERT_NE (open, nullptr);
+        startWithDevice();
+        if (HasFatalFailure())
+            return;
 
         page = std::make_unique<ModulationTabContent> (*processor, &sound(), &Vantu::Sound::velocityDestinationId,
                                                        &Vantu::Sound::velocityDepthId, 0);
@@ -48,10 +45,8 @@ protected:
     void TearDown() override
     {
         page.reset();
-        juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
+        PanelOnProcessorTest::TearDown();
     }
-
-    void poll() { processor->getMachineDataUpdateTimer()->timerCallback(); }
 
     Vantu::Sound& sound() { return *processor->getKit().getSound (track); }
 
@@ -70,8 +65,6 @@ protected:
         return open->device->getProject().getSound (track).setup.modulation[0][slot].destination;
     }
 
-    LookAndFeelCorvanel lookAndFeel;
-    fhemu::EmulatorSession::OpenDevice* open = nullptr;
     std::unique_ptr<ModulationTabContent> page;
 };
 
