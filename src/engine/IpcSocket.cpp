@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/socket.h>
 
 IpcSocket::IpcSocket (int timeoutMs, int maxPayload)
     : connectTimeoutMs (timeoutMs),
@@ -51,6 +52,16 @@ void IpcSocket::close()
     if (socket == nullptr)
         return;
 
+    // A send in flight on another thread must not see its descriptor closed (and
+    // perhaps reused) under it: shutting the socket down first makes that send
+    // return at once, and the descriptor is closed only once no send is inside.
+    {
+        std::lock_guard<std::recursive_mutex> lock (stateLock);
+        const int fd = socket->getRawSocketHandle();
+        if (fd >= 0 && socket->isConnected())
+            ::shutdown (fd, SHUT_RDWR);
+    }
+    std::lock_guard<std::recursive_mutex> sending (sendLock);
     std::lock_guard<std::recursive_mutex> lock (stateLock);
 
     if (socket->isConnected())
@@ -95,7 +106,7 @@ bool IpcSocket::write (const void* data, int length)
     if (length < 0 || (data == nullptr && length > 0))
         return false;
 
-    std::lock_guard<std::mutex> lock (sendLock);
+    std::lock_guard<std::recursive_mutex> lock (sendLock);
 
     std::uint8_t header[frameHeaderSize];
     const auto magic = juce::ByteOrder::swapIfBigEndian (frameMagic);

@@ -53,7 +53,7 @@ private:
     std::unique_ptr<juce::StreamingSocket> socket;
     std::atomic<bool> connected { false };
     std::atomic<std::uint32_t> generation { 0 };
-    std::mutex sendLock;
+    std::recursive_mutex sendLock;     // held through a frame's send, and by close (taken before stateLock)
     std::recursive_mutex stateLock;   // connect and close
     int badHeadersInARow = 0;          // reader thread
 };
