@@ -1,6 +1,7 @@
 #include "ui/widgets/ActionButton.h"
 
 #include "ui/lookandfeel/ColourIds.h"
+#include "ui/lookandfeel/HuePalette.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 
 #include <cstdlib>
@@ -43,7 +44,7 @@ void ActionButton::setHue (int newHue)
     // A lit button's text takes the hue's bright shade, unless that shade is the
     // lit fill itself (the neutral greys): then the text keeps the table's dark
     // colour, or a lit button would show no label at all.
-    const auto bright = lf->getHueColours (hue).bright;
+    const auto bright = HuePalette::shades (hue).bright;
     if (isCloseTo (bright, findColour (CorvanelColourIds::actionButtonFillOn)))
         removeColour (CorvanelColourIds::actionButtonTextOn);
     else
@@ -88,7 +89,7 @@ void FontActionButton::paintButton (juce::Graphics& g, bool isHighlighted, bool 
     else
     {
         lf->fillButtonRect (g, inner, findColour (isDown ? actionButtonFillOn : actionButtonFillOff), isHighlighted, isDown);
-        g.setColour (lf->getHueColours (hue).bright.withAlpha (dimmedAlpha));
+        g.setColour (HuePalette::shades (hue).bright.withAlpha (dimmedAlpha));
         g.drawRect (0, 0, w, h, 1);
     }
 
@@ -122,7 +123,7 @@ void ColorfulActionButton::paintButton (juce::Graphics& g, bool isHighlighted, b
     const auto font = lf->getTextButtonFont (*this, getHeight()).withPointHeight (10.0f);
     const auto colourId = getToggleState() ? CorvanelColourIds::actionButtonTextOn : CorvanelColourIds::actionButtonTextOff;
 
-    g.fillAll (lf->getHueColours (hue).darkest);
+    g.fillAll (HuePalette::shades (hue).darkest);
     lf->drawButtonText (g, *this, font, findColour (colourId), isHighlighted, isDown, juce::Justification::centred);
 }
 
@@ -139,6 +140,6 @@ void ColorfulActionButton::setHue (int newHue)
                      actionButtonOutlineOn })
         setColour (id, juce::Colours::transparentBlack);
 
-    setColour (actionButtonTextOff, lf->getHueColours (hue).bright.withAlpha (dimmedAlpha));
+    setColour (actionButtonTextOff, HuePalette::shades (hue).bright.withAlpha (dimmedAlpha));
     setColour (actionButtonTextOn, juce::Colour (0xFFF0F0F0));
 }

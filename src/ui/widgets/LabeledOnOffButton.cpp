@@ -2,6 +2,7 @@
 
 #include "ui/lookandfeel/ColourIds.h"
 #include "ui/lookandfeel/CorvanelFonts.h"
+#include "ui/lookandfeel/HuePalette.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 
 #include <cmath>
@@ -82,7 +83,7 @@ void LabeledOnOffButton::paintButton (juce::Graphics& g, bool, bool)
         return;
 
     using namespace CorvanelColourIds;
-    const auto& shades = lf->getHueColours (hue);
+    const auto& shades = HuePalette::shades (hue);
     const auto on = getToggleState();
     const auto k = isEnabled() ? 1.0f : 0.5f;
 

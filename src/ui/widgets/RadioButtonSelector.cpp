@@ -1,6 +1,7 @@
 #include "ui/widgets/RadioButtonSelector.h"
 
 #include "ui/lookandfeel/ColourIds.h"
+#include "ui/lookandfeel/HuePalette.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 #include "ui/widgets/ActionButton.h"
 
@@ -89,7 +90,7 @@ void RadioButtonSelector::setHue (int newHue)
     if (lf == nullptr)
         return;
 
-    colour = lf->getHueColours (hue).bright;
+    colour = HuePalette::shades (hue).bright;
 
     for (auto* button : buttons)
     {

@@ -1,6 +1,7 @@
 #include "ui/widgets/combobox/CustomComboBox.h"
 
 #include "ui/lookandfeel/ColourIds.h"
+#include "ui/lookandfeel/HuePalette.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 
 namespace juce
@@ -217,9 +218,9 @@ void CustomComboBox::setHue (int newHue)
 
 void CustomComboBox::applyHueColours()
 {
-    if (auto* laf = findLookAndFeelCorvanel (*this))
+    if (findLookAndFeelCorvanel (*this) != nullptr)
     {
-        const auto shade = laf->getHueColours (hue).bright;
+        const auto shade = HuePalette::shades (hue).bright;
         // Only a changed colour rebuilds the label (through colourChanged).
         setColour (ComboBox::textColourId, shade);
         label->setColour (CorvanelColourIds::smallLabelText, shade);

@@ -2,6 +2,7 @@
 
 #include "ui/lookandfeel/ColourIds.h"
 #include "ui/lookandfeel/CorvanelFonts.h"
+#include "ui/lookandfeel/HuePalette.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 
 namespace
@@ -90,7 +91,7 @@ void FadeSlider::paint (juce::Graphics& g)
     juce::Colour pointer;
     if (enabled)
     {
-        const auto base = down ? juce::Colour (0xFFF0F0F0) : laf->getHueColours (hue).bright;
+        const auto base = down ? juce::Colour (0xFFF0F0F0) : HuePalette::shades (hue).bright;
         pointer = base.interpolatedWith (juce::Colour (0xFFF0F0F0), juce::jlimit (0.0f, 1.0f, highlightLevel));
     }
     g.setColour (pointer);

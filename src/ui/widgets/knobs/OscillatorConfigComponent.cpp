@@ -1,6 +1,7 @@
 #include "ui/widgets/knobs/OscillatorConfigComponent.h"
 
 #include "ui/lookandfeel/CorvanelFonts.h"
+#include "ui/lookandfeel/HuePalette.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 
 OscillatorConfigComponent::OscillatorConfigComponent()
@@ -25,8 +26,8 @@ OscillatorConfigComponent::Picture OscillatorConfigComponent::pictureFor (int v)
 void OscillatorConfigComponent::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colour (0xFF1E1E1E));
-    if (auto* laf = findLookAndFeelCorvanel (*this))
-        g.setColour (laf->getHueColours (hue).bright);
+    if (findLookAndFeelCorvanel (*this) != nullptr)
+        g.setColour (HuePalette::shades (hue).bright);
 
     const auto p = pictureFor (static_cast<int> (getValue()));
     const int w = getWidth();

@@ -1,6 +1,7 @@
 #include "ui/widgets/meters/PlainLevelMeter.h"
 
 #include "ui/lookandfeel/ColourIds.h"
+#include "ui/lookandfeel/HuePalette.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 
 #include <algorithm>
@@ -57,7 +58,7 @@ PlainLevelMeter::PlainLevelMeter (std::unique_ptr<MeterBase> meterPart)
     if (auto* laf = findLookAndFeelCorvanel (*this))
     {
         backgroundColour = laf->getCorvanelColourScheme().getUIColour (juce::LookAndFeel_V4::ColourScheme::widgetBackground);
-        barColour = laf->getHueColours (hue).bright;
+        barColour = HuePalette::shades (hue).bright;
     }
 
     peakLabel.setText ("-Inf.", juce::dontSendNotification);

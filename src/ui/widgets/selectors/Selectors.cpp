@@ -1,14 +1,15 @@
 #include "ui/widgets/selectors/Selectors.h"
 
 #include "ui/lookandfeel/CorvanelFonts.h"
+#include "ui/lookandfeel/HuePalette.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 
 namespace
 {
 juce::Colour darkestOf (juce::Component& c, int hue)
 {
-    if (auto* laf = findLookAndFeelCorvanel (c))
-        return laf->getHueColours (hue).darkest;
+    if (findLookAndFeelCorvanel (c) != nullptr)
+        return HuePalette::shades (hue).darkest;
     return juce::Colour (0xFF1E1E1E);
 }
 
@@ -80,7 +81,7 @@ void TriggerModeSelector::setHue (int newHue)
     for (auto* button : buttons)
     {
         if (laf != nullptr)
-            button->setColour (0x2002050, laf->getHueColours (newHue).bright);
+            button->setColour (0x2002050, HuePalette::shades (newHue).bright);
         if (auto* hasHue = dynamic_cast<HasHue*> (button))
             hasHue->setHue (newHue);
     }

@@ -1,6 +1,7 @@
 #include "ui/widgets/sliders/DialSliders.h"
 
 #include "ui/lookandfeel/CorvanelFonts.h"
+#include "ui/lookandfeel/HuePalette.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 #include "ui/widgets/FormatHighResValue256.h"
 #include "ui/widgets/sliders/ImprovedNoise.h"
@@ -16,7 +17,7 @@ juce::Colour hueShade (juce::Component& c, int hue, int shade)
     auto* laf = findLookAndFeelCorvanel (c);
     if (laf == nullptr)
         return {};
-    const auto& h = laf->getHueColours (hue);
+    const auto& h = HuePalette::shades (hue);
     switch (shade)
     {
         case 0: return h.bright;
@@ -311,9 +312,9 @@ void ReverbDecayKnob::paint (juce::Graphics& g)
     if (laf == nullptr)
         return;
     updateTextBox();
-    g.fillAll (laf->getHueColours (hue).darkest);
+    g.fillAll (HuePalette::shades (hue).darkest);
 
-    const auto pointer = lifted (isMouseButtonDown() ? white : laf->getHueColours (hue).bright, white, highlightLevel);
+    const auto pointer = lifted (isMouseButtonDown() ? white : HuePalette::shades (hue).bright, white, highlightLevel);
     const int a = juce::jmax (0, getHeight() - 20);
     const int d = juce::jmin (a, getWidth());
     const juce::Rectangle<float> q ((float) ((getWidth() - d) / 2), (float) ((a - d) / 2 + 1), (float) d, (float) d);

@@ -1,5 +1,6 @@
 #include "ui/widgets/sliders/TextBoxSlider.h"
 
+#include "ui/lookandfeel/HuePalette.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 #include "ui/widgets/FormatHighResValue256.h"
 
@@ -31,7 +32,7 @@ void TextBoxSlider::paint (juce::Graphics& g)
     auto* laf = findLookAndFeelCorvanel (*this);
     if (laf == nullptr)
         return;
-    const auto& shades = laf->getHueColours (hue);
+    const auto& shades = HuePalette::shades (hue);
     g.fillAll (shades.darkest);
 
     const int b = getBoxWidth();
@@ -111,7 +112,7 @@ void ModulationSlider::paint (juce::Graphics& g)
     auto* laf = findLookAndFeelCorvanel (*this);
     if (laf == nullptr)
         return;
-    const auto& shades = laf->getHueColours (hue);
+    const auto& shades = HuePalette::shades (hue);
     g.fillAll (shades.darkest);
 
     const float w = (float) getWidth();
