@@ -8,6 +8,7 @@
 #include "processor/VantuAudioProcessor.h"
 
 #include "EmulatorSession.h"
+#include "MessageLoop.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,20 +18,6 @@
 
 namespace
 {
-// Runs the message loop until the condition holds (or 10 s): the engine client
-// follows its device list and plug-in state on the message thread.
-bool pumpUntil (const std::function<bool()>& condition)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds (10);
-    while (! condition())
-    {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
-    }
-    return true;
-}
-
 bool settled (CommonAudioProcessor& processor)
 {
     return processor.getNumDeviceJobs() == 0 && processor.getAsyncDataWorker().pendingRequestCount() == 0;
@@ -60,7 +47,7 @@ void BM_DeviceOpenFillsTheModel (benchmark::State& state)
     options.messagePort = session.getMessagePort();
     auto owner = createPluginProcessor (options, juce::PluginHostType::UnknownHost);
     auto& processor = dynamic_cast<VantuAudioProcessor&> (*owner);
-    if (! pumpUntil ([&] { return processor.getEngineClient().isDeviceOpen() && session.openDevice (uid) != nullptr
+    if (! bench::pumpUntil ([&] { return processor.getEngineClient().isDeviceOpen() && session.openDevice (uid) != nullptr
                                   && session.openDevice (uid)->dataServer.received().numTransactions() >= 36
                                   && settled (processor); }))
     {

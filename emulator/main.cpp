@@ -4,7 +4,7 @@
 // to the client, taking the client's changes.
 //
 //   fernhollow-engine-emulator [--port N] [--data-port N] [--fast] [--animate] [--quiet]
-//                              [--drift-ppm X] [--jitter-ms X]
+//                              [--drift-ppm X] [--jitter-ms X] [--silent-image-reads]
 //
 // --port: the message channel's port (46000 unless given; 0 picks a free one, printed
 // on the first line). --fast: blocks as fast as the client answers them instead of
@@ -14,7 +14,8 @@
 // device (a level, a mute, a knob; now and then a sound's name or machine), and
 // the device tells the client. --drift-ppm: the device's clock runs this many parts
 // per million fast (negative: slow) against the monotonic clock. --jitter-ms: each
-// block's time stamp scatters uniformly within +- this.
+// block's time stamp scatters uniformly within +- this. --silent-image-reads: the
+// device never answers a read of its total-recall image.
 #include "AsyncDataServer.h"
 #include "EmulatorSession.h"
 #include "VirtualUser.h"
@@ -47,6 +48,7 @@ int main (int argc, char** argv)
     bool quiet = false;
     bool animate = false;
     int dataPort = -1;
+    bool silentImageReads = false;
     for (int i = 1; i < argc; ++i)
     {
         if (std::strcmp (argv[i], "--port") == 0 && i + 1 < argc)
@@ -63,10 +65,12 @@ int main (int argc, char** argv)
             quiet = true;
         else if (std::strcmp (argv[i], "--animate") == 0)
             animate = true;
+        else if (std::strcmp (argv[i], "--silent-image-reads") == 0)
+            silentImageReads = true;
         else
         {
             std::fprintf (stderr, "usage: fernhollow-engine-emulator [--port N] [--data-port N] [--fast] [--animate] [--quiet]"
-                                   " [--drift-ppm X] [--jitter-ms X]\n");
+                                   " [--drift-ppm X] [--jitter-ms X] [--silent-image-reads]\n");
             return 2;
         }
     }
@@ -78,6 +82,8 @@ int main (int argc, char** argv)
         return 1;
     }
     session.addDevice (fhemu::EmulatorSession::virtualKolvane(), false);
+    if (silentImageReads)
+        session.projectOf (fhemu::EmulatorSession::virtualKolvane().uid)->setImageReadsAnswered (false);
     std::printf ("message port %d\n", session.getMessagePort());
 
     fhemu::AsyncDataServer dataChannel;

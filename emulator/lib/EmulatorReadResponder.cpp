@@ -111,6 +111,11 @@ void EmulatorReadResponder::handle (const RecordedTransaction& t)
             found = true;
         }
     }
+    if (! found && attached != nullptr && ! attached->answersRead (t.header.subType))
+    {
+        log (LogLevel::info, "read of data type " + std::to_string (t.header.subType) + " left unanswered");
+        return;
+    }
     if (! found && attached != nullptr)
     {
         if (auto served = attached->readRecord (t.header.subType, t.header.argument))
@@ -173,6 +178,19 @@ void EmulatorReadResponder::handle (const RecordedTransaction& t)
         case Behaviour::answer:
             break;
     }
+    const bool answered = answer.command == 0x21;
     sendOnChannel1 (std::move (answer));
+    if (! answered || attached == nullptr)
+        return;
+    auto settled = attached->readAnswered (t.header.subType, t.header.argument);
+    if (settled.empty())
+        return;
+    // The device takes a moment before it moves on, so that the program has applied
+    // what it read by the time the new state arrives.
+    std::lock_guard<std::mutex> sl (lock);
+    lateSenders.emplace_back ([this, settled = std::move (settled), delay = settleDelay] {
+        std::this_thread::sleep_for (delay);
+        sendNotifications (settled);
+    });
 }
 } // namespace fhemu

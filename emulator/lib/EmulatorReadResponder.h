@@ -41,6 +41,13 @@ public:
     // How the next read is treated (queued, one per read; then answer).
     void pushBehaviour (Behaviour behaviour);
     void setLateDelay (std::chrono::milliseconds delay) { lateDelay = delay; }
+    // How long after an answered read the device announces the state the read led
+    // to (the project's readAnswered); 100 ms unless set.
+    void setSettleDelay (std::chrono::milliseconds delay)
+    {
+        std::lock_guard<std::mutex> sl (lock);
+        settleDelay = delay;
+    }
     // The project that answers reads and takes writes and commands; null detaches it.
     void setProject (VirtualProject* project);
 
@@ -64,6 +71,7 @@ private:
     VirtualProject* project = nullptr;
     std::deque<Behaviour> behaviours;
     std::chrono::milliseconds lateDelay { 300 };
+    std::chrono::milliseconds settleDelay { 100 };
     int readsSeen = 0;
     std::uint32_t nextSequence = 1;
     std::vector<std::thread> lateSenders;

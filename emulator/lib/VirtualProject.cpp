@@ -518,32 +518,72 @@ VirtualProject::Notifications VirtualProject::applyTotalRecallCommand (const Byt
     };
     switch (type)
     {
-        case 3:   // abort: no session any more
+        case sessionAbort:   // no session any more
             sessionId = 0;
+            acceptAfterIdRead = false;
             enter (noSession);
             out.push_back ({ totalRecallSessionId, 0, 0, 0 });
             break;
-        case 4:   // a new session with the host's id
+        case newSessionRequest:   // a new session with the host's id, accepted once the host has read it
             sessionId = id;
-            enter (sessionActive);
+            recallState = newSessionRequest;
+            acceptAfterIdRead = true;
             out.push_back ({ totalRecallSessionId, 0, 0, 0 });
             break;
-        case 7:   // recall: the device knows the session or it does not
-            enter (id != 0 && id == sessionId ? sessionActive : noSession);
+        case recallRequest:   // a device with a project lets the user choose; without one the host's wins
+            enter (image.empty() ? recallHostIsMaster : recallWaitingForUser);
             break;
-        case 11:   // the host's image follows as a write
-            enter (11);
+        case syncHostToDevice:   // the host's image follows as a write
+            enter (syncHostToDevice);
             break;
-        case 12:   // the host fetches the device's image
-            enter (sessionActive);
+        case syncDeviceToHost:   // the host reads the device's image next
+            enter (syncDeviceToHost);
             break;
         default:
             log (LogLevel::warn, "project: total-recall command " + std::to_string (type) + " not known; ignored");
             return {};
     }
+    if (type != sessionAbort && type != newSessionRequest && id != sessionId)
+        log (LogLevel::info, "project: total-recall command " + std::to_string (type) + " names session "
+                                 + std::to_string (id) + ", the device's is " + std::to_string (sessionId));
     log (LogLevel::info, "project: total-recall command " + std::to_string (type) + " with id " + std::to_string (id)
                              + ", state " + std::to_string (recallState));
     return out;
+}
+
+std::vector<DeviceNotification> VirtualProject::readAnswered (std::uint8_t dataType, std::uint16_t)
+{
+    std::lock_guard<std::mutex> sl (lock);
+    if (dataType == totalRecallSessionId && acceptAfterIdRead)
+    {
+        acceptAfterIdRead = false;
+        recallState = newSessionAccepted;
+        return { { totalRecallState, 0, 0, recallState } };
+    }
+    if (dataType == totalRecallImage && recallState == syncDeviceToHost)
+    {
+        recallState = sessionActive;
+        return { { totalRecallState, 0, 0, recallState } };
+    }
+    return {};
+}
+
+void VirtualProject::setImageReadsAnswered (bool answered)
+{
+    std::lock_guard<std::mutex> sl (lock);
+    imageReadsAnswered = answered;
+}
+
+bool VirtualProject::answersRead (std::uint8_t dataType) const
+{
+    std::lock_guard<std::mutex> sl (lock);
+    return dataType != totalRecallImage || imageReadsAnswered;
+}
+
+void VirtualProject::setImage (const Bytes& newImage)
+{
+    std::lock_guard<std::mutex> sl (lock);
+    image = newImage;
 }
 
 std::vector<DeviceNotification> VirtualProject::setTrackLevel (int track, int value)

@@ -105,9 +105,31 @@ public:
     // The word that a sound parameter of the track's machine holds; empty when the object id names none.
     std::optional<int> getSoundParameter (int track, int objectId) const;
 
+    // What the device announces once a read of its was answered: a new session is
+    // accepted (state 6) once the program has read the session's id, and a transfer
+    // to the program ends (state 2) once the program has read the image.
+    std::vector<DeviceNotification> readAnswered (std::uint8_t dataType, std::uint16_t index);
+
+    // Whether reads of the image are answered at all (on by default); off, they go
+    // unanswered, as from a device that never finishes its transfer.
+    void setImageReadsAnswered (bool answered);
+    bool answersRead (std::uint8_t dataType) const;
+
+    // A user at the device loads a project (an image) or starts without one (empty).
+    void setImage (const Bytes& newImage);
+
     // Total-recall states the device moves through.
     static constexpr std::uint8_t noSession = 1;
     static constexpr std::uint8_t sessionActive = 2;
+    static constexpr std::uint8_t sessionAbort = 3;
+    static constexpr std::uint8_t newSessionRequest = 4;
+    static constexpr std::uint8_t newSessionAccepted = 6;
+    static constexpr std::uint8_t recallRequest = 7;
+    static constexpr std::uint8_t recallWaitingForUser = 8;
+    static constexpr std::uint8_t recallHostIsMaster = 9;
+    static constexpr std::uint8_t recallDeviceIsMaster = 10;
+    static constexpr std::uint8_t syncHostToDevice = 11;
+    static constexpr std::uint8_t syncDeviceToHost = 12;
 
 private:
     using Notifications = std::vector<DeviceNotification>;
@@ -133,6 +155,8 @@ private:
     std::vector<std::uint8_t> libraryFlags;
     std::uint32_t sessionId = 0;
     std::uint8_t recallState = noSession;
+    bool acceptAfterIdRead = false;   // a new session waits for the program to read its id
+    bool imageReadsAnswered = true;
     Bytes image;
 };
 

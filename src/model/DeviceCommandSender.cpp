@@ -1,8 +1,11 @@
 #include "model/DeviceCommandSender.h"
 
+#include "engine/AsyncDataType.h"
 #include "engine/AsyncIoProcessor.h"
 #include "foundation/Logger.h"
 #include "model/SoundListingEntries.h"
+
+#include <limits>
 
 
 namespace Vantu
@@ -71,6 +74,14 @@ void DeviceCommandSender::sendTotalRecallCommand (const TotalRecallCommand& comm
                                     (std::uint8_t) (id >> 8), (std::uint8_t) id };
     ioProcessor.getChannel1().send (ioProcessor.takeSequenceNumber(), AsyncCommand::totalRecall, 0, 0, payload,
                                     (int) sizeof (payload));
+}
+
+bool DeviceCommandSender::sendProjectImage (const void* data, std::size_t size)
+{
+    if (data == nullptr || size == 0 || size > (std::size_t) std::numeric_limits<int>::max())
+        return false;
+    return ioProcessor.getChannel1().send (ioProcessor.takeSequenceNumber(), AsyncCommand::write, AsyncDataType::totalRecallImage, 0,
+                                           static_cast<const std::uint8_t*> (data), (int) size);
 }
 
 bool DeviceCommandSender::sendWords (std::uint8_t command, Area area, std::uint32_t first, std::uint32_t second)

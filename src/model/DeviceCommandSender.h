@@ -2,13 +2,14 @@
 
 #include "model/TotalRecallCommand.h"
 
+#include <cstddef>
 #include <cstdint>
 
 class AsyncIoProcessor;
 
 namespace Vantu
 {
-// Sends the sound pool, sound library and total-recall commands on channel 1 of
+// Sends the sound pool, sound library and total-recall commands and the project image on channel 1 of
 // the I/O processor, each with the next number of its sequence counter. Any
 // thread; channel 1 keeps whole transactions apart. Commands naming a track,
 // pool position or library slot that does not exist are logged and not sent.
@@ -32,6 +33,10 @@ public:
 
     // The result is not reported (the device answers with a new state).
     void sendTotalRecallCommand (const TotalRecallCommand& command);
+
+    // The project image as one record write (total-recall image, 27), compressed by
+    // the channel when it is long. True when the transaction was written.
+    bool sendProjectImage (const void* data, std::size_t size);
 
     static bool isValidIndex (Area area, int index) noexcept;
     static bool isValidTrack (int track) noexcept { return track >= 0 && track < 12; }

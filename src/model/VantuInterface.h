@@ -56,6 +56,8 @@ public:
     void stopDataObjectThreads();
 
     void sendTotalRecallCommand (const TotalRecallCommand& command) { commands.sendTotalRecallCommand (command); }
+    // The plug-in's project image to the device (any thread); true when written.
+    bool sendProjectImage (const juce::MemoryBlock& image) { return commands.sendProjectImage (image.getData(), image.getSize()); }
 
     // FhAsyncDataWorker::Listener ("FhAsyncDataWorker" thread).
     void asyncNotificationReceived (std::uint8_t dataType, std::uint16_t argument,

@@ -142,6 +142,10 @@ public:
     int getBufferSafetyMargin() const noexcept { return bufferSafetyMargin.load(); }
     // The two ring sets and the sidechain routing between the device and the host.
     DeviceAudioExchange& getAudioExchange() noexcept { return audioExchange; }
+    // The host's block size as last prepared (0 before), and whether a Cubase-family
+    // host sent a block of another size since (cleared by the next stream reset).
+    int getHostBlockSize() const noexcept { return hostBlockSize.load(); }
+    bool hasHostBufferMismatch() const noexcept { return hostBufferMismatch.load(); }
     // Device jobs queued or running.
     int getNumDeviceJobs() const { return jobs.getNumJobs(); }
     // MIDI channels (1..16) whose notes go to the device: first inclusive, end exclusive.
@@ -193,6 +197,7 @@ private:
     std::atomic<double> unmuteTime { std::numeric_limits<double>::max() };
     std::atomic<bool> streamRestart { true };
     std::atomic<bool> released { true };
+    std::atomic<bool> hostBufferMismatch { false };
     ProcessorJobPool jobs { kJobPoolThreads };
     FhAsyncDataWorker worker;
     Vantu::VantuInterface device;

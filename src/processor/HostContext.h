@@ -17,3 +17,10 @@ struct HostContext
     bool isAudioUnit() const noexcept { return wrapperType == juce::AudioProcessor::wrapperType_AudioUnit; }
     bool isVst() const noexcept { return wrapperType == juce::AudioProcessor::wrapperType_VST; }
 };
+
+// Whether a host application path names a plug-in validation tool: its file name
+// contains "auval" or "com.apple.audio.InfoHelper".
+bool isValidationHostPath (const juce::String& hostPath);
+
+// The same for the running host application.
+bool isValidationHost();

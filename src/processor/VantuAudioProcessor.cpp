@@ -19,6 +19,7 @@ VantuAudioProcessor::VantuAudioProcessor (std::shared_ptr<SynthPluginState> stat
 {
     // Notes of MIDI channels 1 to 12, the twelve tracks, go to the device.
     setNoteChannelRange (1, 13);
+    createHostParameters();
 }
 
 VantuAudioProcessor::~VantuAudioProcessor()

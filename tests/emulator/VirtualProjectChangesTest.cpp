@@ -235,11 +235,21 @@ TEST (VirtualProjectChanges, TotalRecallCommandsMoveTheSession)
         return project.apply (transaction (0x50, 0, 0, body));
     };
 
-    EXPECT_EQ (command (4, 0x01020304), (std::vector<N> { { 34, 0, 0, 2 }, { 35, 0, 0, 0 } }));
+    // A new session takes the host's id and is accepted once the host has read it (once).
+    EXPECT_EQ (command (4, 0x01020304), (std::vector<N> { { 35, 0, 0, 0 } }));
     EXPECT_EQ (project.getSessionId(), 0x01020304u);
     EXPECT_EQ (*project.readRecord (VirtualProject::totalRecallSessionId, 0), (Bytes { 1, 2, 3, 4 }));
-    EXPECT_EQ (command (7, 0x01020304), (std::vector<N> { { 34, 0, 0, 2 } }));
-    EXPECT_EQ (command (7, 0x0BADF00D), (std::vector<N> { { 34, 0, 0, 1 } }));
+    EXPECT_EQ (project.readAnswered (VirtualProject::totalRecallSessionId, 0), (std::vector<N> { { 34, 0, 0, 6 } }));
+    EXPECT_TRUE (project.readAnswered (VirtualProject::totalRecallSessionId, 0).empty());
+
+    // A recall of a device that holds a project waits for the user.
+    EXPECT_EQ (command (7, 0x01020304), (std::vector<N> { { 34, 0, 0, 8 } }));
+
+    // The device's image to the host: the transfer ends once the host has read it.
+    EXPECT_EQ (command (12, 0x01020304), (std::vector<N> { { 34, 0, 0, 12 } }));
+    EXPECT_TRUE (project.readAnswered (VirtualProject::kit, 0).empty());
+    EXPECT_EQ (project.readAnswered (VirtualProject::totalRecallImage, 0), (std::vector<N> { { 34, 0, 0, 2 } }));
+    EXPECT_TRUE (project.readAnswered (VirtualProject::totalRecallImage, 0).empty());
 
     // The host sends its image after command 11; the device keeps it and serves it.
     EXPECT_EQ (command (11, 0x01020304), (std::vector<N> { { 34, 0, 0, 11 } }));
@@ -251,6 +261,16 @@ TEST (VirtualProjectChanges, TotalRecallCommandsMoveTheSession)
     EXPECT_EQ (command (3, 0), (std::vector<N> { { 34, 0, 0, 1 }, { 35, 0, 0, 0 } }));
     EXPECT_EQ (project.getSessionId(), 0u);
     EXPECT_EQ (project.getTotalRecallState(), VirtualProject::noSession);
+
+    // Without a project the host's image wins a recall at once.
+    project.setImage ({});
+    EXPECT_EQ (command (7, 0x01020304), (std::vector<N> { { 34, 0, 0, 9 } }));
+
+    // Image reads can be left unanswered; other reads still are.
+    EXPECT_TRUE (project.answersRead (VirtualProject::totalRecallImage));
+    project.setImageReadsAnswered (false);
+    EXPECT_FALSE (project.answersRead (VirtualProject::totalRecallImage));
+    EXPECT_TRUE (project.answersRead (VirtualProject::totalRecallSessionId));
 }
 
 TEST (VirtualProjectChanges, ChangesAtTheDeviceAnnounceThemselves)

@@ -3,10 +3,8 @@
 // engine session and reads the whole device, then changes flow both ways.
 #include "ModelAgainstProject.h"
 #include "ProcessorFixture.h"
-#include "model/TestProcessor.h"
 
 #include "model/storage/RecordReadTraits.h"
-#include "processor/HostParameterCreation.h"
 #include "processor/MachineParameter.h"
 
 #include "DeviceParameterTable.h"
@@ -83,17 +81,18 @@ protected:
         ASSERT_NE (open, nullptr);
         project = &open->device->getProject();
 
-        // Host parameters as the processor's device layer will make them.
-        host.watch (createHostParameters (hostProcessor, device().getKit(), 0, 0, {}));
-        host.watch (createHostParameters (hostProcessor, device().getSettings(), 0, 0, {}));
-        for (int t = 0; t < 12; ++t)
-            host.watch (createHostParameters (hostProcessor, *device().getKit().getSound (t), 0, t, "T" + juce::String (t + 1) + " "));
+        // The host parameters the processor made for its device model.
+        std::vector<MachineParameter*> parameters;
+        for (auto* p : processor->getParameters())
+            if (auto* machineParameter = dynamic_cast<MachineParameter*> (p))
+                parameters.push_back (machineParameter);
+        host.watch (parameters);
     }
 
     void TearDown() override
     {
         host.unwatch();
-        owner.reset();   // the data objects go before the host parameters they point to
+        owner.reset();
     }
 
     Vantu::VantuInterface& device() { return processor->getDeviceInterface(); }
@@ -145,7 +144,6 @@ protected:
 
     fhemu::EmulatorSession::OpenDevice* open = nullptr;
     VirtualProject* project = nullptr;
-    TestProcessor hostProcessor;   // owns the host parameters
     HostView host;
 };
 
@@ -321,10 +319,13 @@ TEST_F (VirtualDeviceEndToEnd, PoolLibraryAndTotalRecallCommandsChangeTheDevice)
     EXPECT_EQ (removals[0].header.argument, 700);
     EXPECT_EQ (removals[1].header.argument, 100);
 
-    // A new total-recall session: the device takes the id and reports state and id.
+    // A new total-recall session: the device takes the id, reports it and, once the
+    // id was read, accepts the session.
     device().sendTotalRecallCommand ({ 4, 0x12345678 });
     EXPECT_TRUE (fhtest::pumpUntil ([&] { return device().getTotalRecallState().getSessionId() == 0x12345678; }, 5s));
-    EXPECT_EQ (device().getTotalRecallState().getState(), VirtualProject::sessionActive);
+    EXPECT_TRUE (fhtest::pumpUntil ([&] {
+        return device().getTotalRecallState().getState() == VirtualProject::newSessionAccepted;
+    }, 5s));
     EXPECT_EQ (project->getSessionId(), 0x12345678u);
     EXPECT_EQ (received (0x50).at (0).payload, (fhemu::Bytes { 4, 0x12, 0x34, 0x56, 0x78 }));
 

@@ -4,6 +4,7 @@
 #include "ui/editor/PluginAudioProcessorEditor.h"
 
 #include "../UiTestSupport.h"
+#include "support/FakePowerPlanProbe.h"
 
 using namespace std::chrono_literals;
 
@@ -89,6 +90,48 @@ TEST_F (PluginEditorTest, ItsSizeFollowsTheUiScaleAndItShowsTheDeviceAndTheEngin
         out.truncate();
         juce::PNGImageFormat().writeImageToStream (image, out);
     }
+    processor->editorBeingDeleted (editor.get());
+}
+
+TEST_F (PluginEditorTest, ItListsTheActiveNotificationsMostSevereFirst)
+{
+    // No engine for a while and a throttling power plan: an error and a warning.
+    auto power = std::make_shared<fhtest::FakePowerPlanProbe::Answer>();
+    power->throttling = 1;
+    processor->getNotificationSource().setPowerPlanProbe (std::make_unique<fhtest::FakePowerPlanProbe> (power));
+    double now = 0.0;
+    processor->getNotificationSource().setClock ([&now] { return now; });
+
+    installPluginEditor();
+    std::unique_ptr<juce::AudioProcessorEditor> editor (processor->createEditorIfNeeded());
+    auto* plugin = dynamic_cast<PluginAudioProcessorEditor*> (editor.get());
+    ASSERT_NE (plugin, nullptr);
+
+    processor->getNotificationManager().timerCallback();
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return plugin->getNotificationLines().size() == 1; }, 5s));
+    now = 1000.0;
+    processor->getNotificationManager().timerCallback();
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return plugin->getNotificationLines().size() == 2; }, 5s));
+    EXPECT_EQ (plugin->getNotificationLines(),
+               juce::StringArray ({ "Error: Cannot connect to the Fernhollow Engine. Please start the Fernhollow Engine, "
+                                    "as it is required in order to communicate with the devices.",
+                                    "Warning: Fernhollow performs better if you change your Windows power plan to 'High "
+                                    "Performance', or disable CPU throttling in your current plan." }));
+
+    const auto image = uitest::render (*editor);
+    EXPECT_NE (image.getPixelAt (5, editor->getHeight() - 5), juce::Colour (0xFF1E1E1E));   // the footer strip
+    if (const char* folder = std::getenv ("FH_SCREENSHOT_DIR"))
+    {
+        juce::FileOutputStream out (juce::File (folder).getChildFile ("plugin-editor-notifications.png"));
+        out.setPosition (0);
+        out.truncate();
+        juce::PNGImageFormat().writeImageToStream (image, out);
+    }
+
+    // Dismissed, the warning goes at the next tick.
+    processor->getProcessorNotifications()[1]->setResponse (Notification::Dismiss);
+    processor->getNotificationManager().timerCallback();
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return plugin->getNotificationLines().size() == 1; }, 5s));
     processor->editorBeingDeleted (editor.get());
 }
 } // namespace

@@ -1,0 +1,100 @@
+// A state save with the total-recall sync in front of it: the command to the
+// device, the read of its project image (of the given size), the image stored in
+// the plug-in state, then the state stream written; against the engine emulator's
+// virtual device answering at once over loopback TCP.
+#include "processor/PluginProcessorFactory.h"
+#include "processor/VantuAudioProcessor.h"
+
+#include "EmulatorSession.h"
+#include "MessageLoop.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+namespace
+{
+bool waitForActive (TotalRecallManager& manager)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds (5);
+    while (manager.getState() != TotalRecallSessionState::SESSION_ACTIVE)
+    {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::yield();
+    }
+    return true;
+}
+
+void BM_StateSaveWithTotalRecallSync (benchmark::State& state)
+{
+    const juce::ScopedJuceInitialiser_GUI juce;
+    const auto home = juce::File::createTempFile ("bench-home");
+    home.createDirectory();
+    setenv ("XDG_CONFIG_HOME", home.getFullPathName().toRawUTF8(), 1);
+    const auto wrapper = juce::PluginHostType::jucePlugInClientCurrentWrapperType;
+    juce::PluginHostType::jucePlugInClientCurrentWrapperType = juce::AudioProcessor::wrapperType_Undefined;
+
+    fhemu::EmulatorSession::Settings settings;
+    settings.messagePort = 0;
+    fhemu::EmulatorSession session (settings);
+    constexpr std::uint64_t uid = 0x7e11;
+    constexpr int sessionId = 0x01020304;
+    session.addDevice (fhemu::EmulatorSession::virtualKolvane (uid), false);
+    if (! session.start())
+    {
+        state.SkipWithError ("the emulated engine did not start");
+        return;
+    }
+    session.projectOf (uid)->setImage (fhemu::Bytes (static_cast<std::size_t> (state.range (0)), 0x5a));
+
+    EngineClientOptions options;
+    options.messagePort = session.getMessagePort();
+    auto owner = createPluginProcessor (options, juce::PluginHostType::UnknownHost);
+    auto& processor = dynamic_cast<VantuAudioProcessor&> (*owner);
+    if (! bench::pumpUntil ([&] { return processor.getEngineClient().isDeviceOpen() && session.openDevice (uid) != nullptr
+                                  && processor.getNumDeviceJobs() == 0
+                                  && processor.getAsyncDataWorker().pendingRequestCount() == 0; }))
+    {
+        state.SkipWithError ("the emulator's device could not be opened");
+        return;
+    }
+    session.openDevice (uid)->device->getResponder().setSettleDelay (std::chrono::milliseconds (0));
+
+    // An active session with an image stored, as after a recall.
+    auto& pluginState = *processor.getPluginState();
+    pluginState.setBoolProperty (PluginStateIds::totalRecallAutoSyncEnabled, true);
+    pluginState.setIntProperty (PluginStateIds::totalRecallSessionId, sessionId);
+    pluginState.setTotalRecallData (juce::MemoryBlock (16, true));
+    auto& recall = processor.getDeviceInterface().getTotalRecallState();
+    recall.setSessionId (sessionId);
+    recall.setState (static_cast<std::uint8_t> (TotalRecallSessionState::SESSION_ACTIVE));
+
+    auto& manager = processor.getTotalRecallManager();
+    juce::MemoryBlock saved;
+    for (auto _ : state)
+    {
+        processor.getStateInformation (saved);
+        state.PauseTiming();
+        if (! waitForActive (manager))
+        {
+            state.SkipWithError ("the device did not return to an active session");
+            break;
+        }
+        state.ResumeTiming();
+    }
+
+    juce::MemoryBlock image;
+    if (! pluginState.getTotalRecallData (image) || (std::int64_t) image.getSize() != state.range (0))
+        state.SkipWithError ("the device's image was not stored");
+    state.SetBytesProcessed (state.iterations() * state.range (0));
+
+    owner.reset();
+    session.stop();
+    juce::PluginHostType::jucePlugInClientCurrentWrapperType = wrapper;
+    home.deleteRecursively();
+}
+BENCHMARK (BM_StateSaveWithTotalRecallSync)->Arg (4096)->Arg (1 << 20)->Unit (benchmark::kMillisecond)->UseRealTime();
+} // namespace
