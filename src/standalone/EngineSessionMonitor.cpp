@@ -296,6 +296,10 @@ int runEngineSessionMonitor (int argc, char** argv)
     MonitoringListener listener (vantu);
     EngineWatcher engine;
     client.getMessageConnection()->addListener (&engine);
+    // The processor connects from its construction on: a handshake done before the
+    // watcher listened is taken from the connection itself.
+    if (client.getMessageConnection()->getProtocolVersion() != 0)
+        engine.connected = true;
     listener.install (client);
 
     SessionPrinter printer (vantu, listener, engine, options.messagePort);

@@ -137,7 +137,7 @@ TEST_F (TotalRecallEndToEnd, DeviceStateAnswerFetchesTheDeviceImageIntoThePlugin
     EXPECT_EQ (project->getSessionId(), (std::uint32_t) kStoredId);
     EXPECT_EQ (state().getIntProperty (PluginStateIds::totalRecallSessionId, 0), kStoredId);
     EXPECT_EQ (manager().getPendingState(), State::RECALL_SESSION_ACCEPTED_DEVICE_IS_MASTER_WAITING_FOR_SYNC);
-    EXPECT_FALSE (question().isActive());
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return ! question().isActive(); }, 5s));
     notifications.timerCallback();
     EXPECT_FALSE (info->isActive());
 }
@@ -178,7 +178,7 @@ TEST_F (TotalRecallEndToEnd, CancelAbortsTheSessionAndASessionIdOfZeroLeavesTheS
     EXPECT_EQ (commands(), (std::vector<fhemu::Bytes> { recallCommand, { 3, 0, 0, 0, 0 } }));
     EXPECT_EQ (project->getSessionId(), 0u);
     EXPECT_TRUE (waitForState (State::UNKNOWN_STATE));
-    EXPECT_FALSE (question().isActive());
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return ! question().isActive(); }, 5s));
     EXPECT_FALSE (state().hasTotalRecallData());
 }
 

@@ -95,6 +95,9 @@ TEST_F (MachinePanelEndToEnd, AKnobTurnArrivesAsOneParameterWrite)
     auto& knob = dynamic_cast<juce::Slider&> (*panel->getControlComponents (1).at (0));
     const double before = knob.getValue();
 
+    // The knob's value came from the device as the model was read: until its echo hold
+    // ends, a change through its host parameter is stored but not sent.
+    ASSERT_TRUE (fhtest::pumpUntil ([&] { return ! sound().isEchoHeld (Sound_MCMachinePitchSweep); }, 5s));
     paneltest::edit::drag (knob, 12.0f);
     const int expected = static_cast<int> (knob.getValue()) * 256;
     ASSERT_NE (knob.getValue(), before);
