@@ -7,9 +7,13 @@
 // its machine's table on the panel engine, built with the panel context and
 // the track index.
 
-class DigitalKickPanel : public MachinePanel
-{
-public:
-    DigitalKickPanel (PanelContextIfc& context, int trackIndex)
-        : MachinePanel (context, trackIndex, MachinePanelTables::digitalKick()) {}
-};
+class DigitalKickPanel : public TableMachinePanel<MachinePanelTables::digitalKick> { public: using TableMachinePanel::TableMachinePanel; };
+class DigitalSnarePanel : public TableMachinePanel<MachinePanelTables::digitalSnare> { public: using TableMachinePanel::TableMachinePanel; };
+class DigitalMetalPanel : public TableMachinePanel<MachinePanelTables::digitalMetal> { public: using TableMachinePanel::TableMachinePanel; };
+class DigitalPercPanel : public TableMachinePanel<MachinePanelTables::digitalPerc> { public: using TableMachinePanel::TableMachinePanel; };
+class DigitalTonePanel : public TableMachinePanel<MachinePanelTables::digitalTone> { public: using TableMachinePanel::TableMachinePanel; };
+class DigitalChordPanel : public TableMachinePanel<MachinePanelTables::digitalChord> { public: using TableMachinePanel::TableMachinePanel; };
+class DigitalSnare2Panel : public TableMachinePanel<MachinePanelTables::digitalSnare2> { public: using TableMachinePanel::TableMachinePanel; };
+class DigitalClapPanel : public TableMachinePanel<MachinePanelTables::digitalClap> { public: using TableMachinePanel::TableMachinePanel; };
+class DigitalToyPanel : public TableMachinePanel<MachinePanelTables::digitalToy> { public: using TableMachinePanel::TableMachinePanel; };
+class DigitalBitsPanel : public TableMachinePanel<MachinePanelTables::digitalBits> { public: using TableMachinePanel::TableMachinePanel; };

@@ -1,6 +1,7 @@
 #include "ui/panels/machines/MachinePanel.h"
 
 #include "model/tables/IdentifierLists.h"
+#include "ui/widgets/formatters/ValueFormatters.h"
 #include "ui/widgets/knobs/ListKnob.h"
 
 namespace
@@ -8,6 +9,22 @@ namespace
 juce::String translatedIf (bool translate, const char* text)
 {
     return translate ? juce::translate (text) : juce::String (text);
+}
+
+// A list knob over the items with an empty name, built in place by makeListKnob.
+std::unique_ptr<ListKnob> makeItemListKnob (const std::vector<std::string>& items)
+{
+    auto* storage = static_cast<ListKnob*> (::operator new (sizeof (ListKnob)));
+    try
+    {
+        makeListKnob (storage, {}, items);
+    }
+    catch (...)
+    {
+        ::operator delete (storage);
+        throw;
+    }
+    return std::unique_ptr<ListKnob> (storage);
 }
 
 } // namespace
@@ -68,8 +85,7 @@ MachinePanel::BuiltColumn MachinePanel::buildColumn (const MachineColumn& column
             else if (column.formatter != nullptr)
                 knob = &adopt (std::make_unique<ListKnob> (juce::String(), 127, column.formatter, ListKnob::IconFunction {}));
             else if (column.kind == ControlKind::list)
-                knob = &adopt (std::make_unique<ListKnob> (juce::String (column.caption), static_cast<int> (column.items.size()) - 1,
-                                                           makeListItemFormatter (column.items), ListKnob::IconFunction {}));
+                knob = &adopt (makeItemListKnob (column.items));
             else if (column.kind == ControlKind::bipolar)
                 knob = &adopt (std::make_unique<DuodirectionalKnob> (juce::String()));
             else

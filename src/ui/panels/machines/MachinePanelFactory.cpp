@@ -30,6 +30,13 @@ const std::array<Maker, ModelTables::machineTypeCount>& makers()
     {
         std::array<Maker, ModelTables::machineTypeCount> t {};
         t[0] = make<DigitalKickPanel>;
+        t[1] = make<DigitalSnarePanel>;
+        t[2] = make<DigitalMetalPanel>;
+        t[3] = make<DigitalPercPanel>;
+        t[4] = make<DigitalTonePanel>;
+        t[5] = make<DigitalChordPanel>;
+        t[6] = make<DigitalSnare2Panel>;
+        t[7] = make<DigitalClapPanel>;
         t[8] = make<BassDrumHardPanel>;
         t[9] = make<BassDrumClassicPanel>;
         t[10] = make<BassDrumFMPanel>;
@@ -56,6 +63,8 @@ const std::array<Maker, ModelTables::machineTypeCount>& makers()
         t[31] = make<HihatBasicPanel>;
         t[32] = make<NoiseGenPanel>;
         t[33] = make<ImpulsePanel>;
+        t[36] = make<DigitalToyPanel>;
+        t[37] = make<DigitalBitsPanel>;
         t[ModelTables::disabledMachineType] = make<NoMachinePanel>;
         t[ModelTables::midiMachineType] = makeMidi;
         return t;

@@ -294,6 +294,105 @@ std::vector<ExpectedPanel> expectedPanels()
               { "Modulation Env", Sound_MCMachineModulationEnv, ControlKind::unipolar },
               { "Overdrive", Sound_MCKickLevel, ControlKind::overdrive },
           } },
+        { "SdBasic", 1, 0, true,
+          {
+              { "Tune", Sound_MCSnareTune, ControlKind::tune },
+              { "Pitch Sweep", Sound_MCSnarePitchSweep, ControlKind::unipolar },
+              { "Punch", Sound_MCSnarePunch, ControlKind::onOff },
+              { "Decay", Sound_MCSnareDecay, ControlKind::unipolar },
+              { "Inharmonicity", Sound_MCSnareInharmonicity, ControlKind::unipolar },
+              { "Mod+Fdbk", Sound_MCSnareModFdbk, ControlKind::unipolar },
+              { "Modulation Env", Sound_MCSnareModulationEnv, ControlKind::unipolar },
+              { "Overdrive", Sound_MCSnareLevel, ControlKind::overdrive },
+          } },
+        { "CyAlloy", 2, 5, true,
+          {
+              { "Tune", Sound_MCMetalTune, ControlKind::tune },
+              { "Shimmer", Sound_MCMetalTuneOffsetB, ControlKind::unipolar },
+              { "Punch", Sound_MCMetalPunch, ControlKind::onOff },
+              { "Decay", Sound_MCMetalDecay, ControlKind::unipolar },
+              { "Radio", Sound_MCMetalTuneOffsetA, ControlKind::unipolar },
+              { "Modulation", Sound_MCMetalModulation, ControlKind::unipolar },
+              { "Modulation Env", Sound_MCMetalModulationEnv, ControlKind::unipolar },
+              { "Overdrive", Sound_MCMetalLevel, ControlKind::overdrive },
+          } },
+        { "PcCarbon", 3, 7, true,
+          {
+              { "Tune", Sound_MCPercTune, ControlKind::tune },
+              { "Pitch Sweep", Sound_MCPercPitchSweep, ControlKind::unipolar },
+              { "Punch", Sound_MCPercPunch, ControlKind::onOff },
+              { "Decay", Sound_MCPercDecay, ControlKind::unipolar },
+              { "Inharmonicity", Sound_MCPercInharmonicity, ControlKind::unipolar },
+              { "Modulation", Sound_MCPercModulation, ControlKind::unipolar },
+              { "Modulation Env", Sound_MCPercModulationEnv, ControlKind::unipolar },
+              { "Overdrive", Sound_MCPercLevel, ControlKind::overdrive },
+          } },
+        { "SyTone", 4, 1, true,
+          {
+              { "Tune", Sound_MCToneTune, ControlKind::tune },
+              { "Mod Ratio", Sound_MCToneModRatio, ControlKind::list },
+              { "Punch", Sound_MCTonePunch, ControlKind::onOff },
+              { "Decay", Sound_MCToneDecay, ControlKind::unipolar },
+              { "Feedback", Sound_MCToneFeedback, ControlKind::unipolar },
+              { "Modulation", Sound_MCToneModulation, ControlKind::unipolar },
+              { "Modulation Env", Sound_MCToneModulationEnv, ControlKind::unipolar },
+              { "Overdrive", Sound_MCToneLevel, ControlKind::overdrive },
+          } },
+        { "SyChord", 5, 6, true,
+          {
+              { "Tune", Sound_MCChordTune, ControlKind::tune },
+              { "Waveform", Sound_MCChordWaveSweep, ControlKind::unipolar },
+              { "Punch", Sound_MCChordPunch, ControlKind::onOff },
+              { "Decay", Sound_MCChordDecay, ControlKind::unipolar },
+              { "Mode/Chord", Sound_MCChordModeChord, ControlKind::list },
+              { "Chord/Osc Bal.", Sound_MCChordChordOscBalance, ControlKind::unipolar },
+              { "Filter Envelope", Sound_MCChordFilterEnvelope, ControlKind::unipolar },
+              { "Overdrive", Sound_MCChordLevel, ControlKind::overdrive },
+          } },
+        { "SdVintage", 6, 3, true,
+          {
+              { "Tune", Sound_MCSnare2Tune, ControlKind::tune },
+              { "Pitch Sweep", Sound_MCSnare2Sweep, ControlKind::unipolar },
+              { "Punch", Sound_MCSnare2Punch, ControlKind::onOff },
+              { "Decay", Sound_MCSnare2Decay, ControlKind::unipolar },
+              { "Inharmonicity", Sound_MCSnare2Color, ControlKind::unipolar },
+              { "Freq. Compl.", Sound_MCSnare2Shape, ControlKind::unipolar },
+              { "Modulation Env", Sound_MCSnare2Contour, ControlKind::unipolar },
+              { "Overdrive", Sound_MCSnare2Level, ControlKind::overdrive },
+          } },
+        { "CpVintage", 7, 4, true,
+          {
+              { "Tune", Sound_MCClapTune, ControlKind::tune },
+              { "Spacing/Crunch", Sound_MCClapSweep, ControlKind::unipolar },
+              { "Punch", Sound_MCClapPunch, ControlKind::onOff },
+              { "Decay", Sound_MCClapDecay, ControlKind::unipolar },
+              { "Balance", Sound_MCClapShape, ControlKind::unipolar },
+              { "Body character", Sound_MCClapColor, ControlKind::unipolar },
+              { "Body Envelope", Sound_MCClapContour, ControlKind::unipolar },
+              { "Overdrive", Sound_MCClapLevel, ControlKind::overdrive },
+          } },
+        { "SyToy", 36, 0, true,
+          {
+              { "Tune", Sound_MCToyTune, ControlKind::tune },
+              { "Form", Sound_MCToyStructure, ControlKind::unipolar },
+              { "Punch", Sound_MCToyPunch, ControlKind::onOff },
+              { "Decay", Sound_MCToyDecay, ControlKind::unipolar },
+              { "Impact", Sound_MCToyImpact, ControlKind::unipolar },
+              { "Brightness", Sound_MCToyBrightness, ControlKind::unipolar },
+              { "Partial Decay", Sound_MCToyPartialDecay, ControlKind::unipolar },
+              { "Overdrive", Sound_MCToyLevel, ControlKind::overdrive },
+          } },
+        { "SyBits", 37, 2, true,
+          {
+              { "Tune", Sound_MCBitsTune, ControlKind::tune },
+              { "Detune", Sound_MCBitsDetune, ControlKind::tune },
+              { "Balance", Sound_MCBitsBalance, ControlKind::unipolar },
+              { "Decay", Sound_MCBitsDecay, ControlKind::unipolar },
+              { "Waveform", Sound_MCBitsWaveform, ControlKind::unipolar },
+              { "Sample Rate Redux", Sound_MCBitsSampleRateRedux, ControlKind::unipolar },
+              { "Bit Redux", Sound_MCBitsBitRedux, ControlKind::unipolar },
+              { "Overdrive", Sound_MCBitsLevel, ControlKind::overdrive },
+          } },
     };
 }
 
@@ -312,6 +411,7 @@ DeviceCase deviceCaseFor (ControlKind kind, bool digital)
         case ControlKind::tune: return { 0x4123, 0x123 };
         case ControlKind::onOff: return { 0x80, digital ? 1.0 : 0.0 };
         case ControlKind::custom: return { 0x100, 1.0 };   // in every custom control's range; shown its own way
+        case ControlKind::list: return { 0x1400, 20.0 };   // within the shortest list, SY CHORD's 38 items
         default: return { 0x2B40, 43.0 };
     }
 }
@@ -330,6 +430,7 @@ TypedCase typedCaseFor (ControlKind kind)
         case ControlKind::bipolar: return { "-10", -10.0 };
         case ControlKind::tune: return { "1.5", 384.0 };
         case ControlKind::overdrive: return { "12.7", 12.7 };
+        case ControlKind::list: return { "12", 12.0 };   // within the shortest list
         default: return { "42", 42.0 };
     }
 }

@@ -37,8 +37,24 @@ namespace MachinePanelTables
 
     // Digital family.
     const MachinePanelTable& digitalKick();        // 0 "BD MODERN"
+    const MachinePanelTable& digitalSnare();       // 1 "SD BASIC"
+    const MachinePanelTable& digitalMetal();       // 2 "CY ALLOY"
+    const MachinePanelTable& digitalPerc();        // 3 "PC CARBON"
+    const MachinePanelTable& digitalTone();        // 4 "SY TONE"
+    const MachinePanelTable& digitalChord();       // 5 "SY CHORD"
+    const MachinePanelTable& digitalSnare2();      // 6 "SD VINTAGE"
+    const MachinePanelTable& digitalClap();        // 7 "CP VINTAGE"
+    const MachinePanelTable& digitalToy();         // 36 "SY TOY"
+    const MachinePanelTable& digitalBits();        // 37 "SY BITS"
 }
 
 // The help text of every overdrive slider.
 inline constexpr const char* overdriveHelp =
     "Sets the overdrive (gain increase boost of the amp), located before the multi-mode filter in the signal path.";
+
+// Help texts that most digital machines share.
+inline constexpr const char* digitalTuneHelp =
+    "Offsets the incoming note value. This parameter is bipolar. A setting of 0 leaves the pitch unchanged.";
+inline constexpr const char* digitalPunchHelp =
+    "Adds pseudo-compression and distortion to the sound, which results in something similar to accent. (On, Off)";
+inline constexpr const char* digitalDecayHelp = "Sets the length of the decay phase of the machines internal amp envelope.";
