@@ -6,6 +6,7 @@
 #include "ui/widgets/CustomTabButtons.h"
 #include "ui/widgets/FontButton.h"
 #include "ui/widgets/LabeledOnOffButton.h"
+#include "ui/widgets/selectors/SubOscillatorSelector.h"
 
 #include <functional>
 #include <memory>
@@ -30,7 +31,7 @@ juce::uint32 blend (juce::uint32 under, juce::Colour over)
 struct TextButtonKind
 {
     const char* name;
-    std::function<std::unique_ptr<ActionButton>()> make;
+    std::function<std::unique_ptr<juce::Button>()> make;
 };
 
 void PrintTo (const TextButtonKind& kind, std::ostream* os) { *os << kind.name; }
@@ -58,7 +59,10 @@ TEST_P (TextButtonClickTest, RightClickNeitherTogglesNorClicks)
 INSTANTIATE_TEST_SUITE_P (Kinds, TextButtonClickTest, ::testing::Values (
     TextButtonKind { "Action", [] { return std::make_unique<ActionButton> ("Go", "tip"); } },
     TextButtonKind { "Colorful", [] { return std::make_unique<ColorfulActionButton> ("Go", "tip"); } },
-    TextButtonKind { "FontAction", [] { return std::make_unique<FontActionButton> ("4"); } }),
+    TextButtonKind { "FontAction", [] { return std::make_unique<FontActionButton> ("4"); } },
+    TextButtonKind { "Font", [] { return std::make_unique<FontButton> ("X", getFontCorvanel); } },
+    TextButtonKind { "ColourfulFont", [] { return std::make_unique<ColourfulFontButton> ("X", getFontCorvanel); } },
+    TextButtonKind { "SubOscillator", [] { return std::make_unique<SubOscillatorButton> (-1); } }),
     [] (const auto& info) { return std::string (info.param.name); });
 
 TEST_F (LookAndFeelTest, ActionButtonSetUp)

@@ -11,6 +11,15 @@ FontButton::FontButton (const juce::String& glyphText, FontMaker maker)
     setOpaque (true);
 }
 
+void FontButton::internalClickCallback (const juce::ModifierKeys& mods)
+{
+    // The right mouse button never changes a control; the owning panel still
+    // sees the mouse-down and opens its menu.
+    if (mods.isRightButtonDown())
+        return;
+    juce::TextButton::internalClickCallback (mods);
+}
+
 int FontButton::getFontSizeToUse() const
 {
     if (fixedFontSize >= 1)

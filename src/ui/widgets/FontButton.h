@@ -8,7 +8,8 @@
 
 // A button that shows one glyph (or a short text) in a font made by its font
 // maker for a size: the fixed font size when it is 1 or more, otherwise the
-// largest size that fits the button less its margins.
+// largest size that fits the button less its margins. The right mouse button
+// does not click it.
 class FontButton : public juce::TextButton
 {
 public:
@@ -43,6 +44,7 @@ public:
 protected:
     // The look and feel's drawing methods; null when it has none.
     LookAndFeelMethods* findDrawing();
+    void internalClickCallback (const juce::ModifierKeys& mods) override;
 };
 
 // The glyph choice of a selector: the glyph on the hue's darkest shade, in the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/panels/machines/MachinePanel.h"
+#include "ui/panels/machines/controls/OscillatorControls.h"
 #include "ui/panels/machines/tables/MachinePanelTables.h"
 
 // The digital machine panels (tracks T1 to T8, SY RAW on T9 to T11): each is
@@ -17,3 +18,15 @@ class DigitalSnare2Panel : public TableMachinePanel<MachinePanelTables::digitalS
 class DigitalClapPanel : public TableMachinePanel<MachinePanelTables::digitalClap> { public: using TableMachinePanel::TableMachinePanel; };
 class DigitalToyPanel : public TableMachinePanel<MachinePanelTables::digitalToy> { public: using TableMachinePanel::TableMachinePanel; };
 class DigitalBitsPanel : public TableMachinePanel<MachinePanelTables::digitalBits> { public: using TableMachinePanel::TableMachinePanel; };
+class DigitalSuperSawPanel : public TableMachinePanel<MachinePanelTables::digitalSuperSaw>
+{
+public:
+    using TableMachinePanel::TableMachinePanel;
+    using SubOscillatorComponent = SubOscillatorControl;   // the octave buttons -2, -1, 0
+};
+class VCOPanel : public TableMachinePanel<MachinePanelTables::rawOscillator>
+{
+public:
+    using TableMachinePanel::TableMachinePanel;
+    using WaveformComponent = OscillatorWaveformControl;   // a grid per oscillator, "Reset" under oscillator 1's
+};

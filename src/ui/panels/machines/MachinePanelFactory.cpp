@@ -65,6 +65,8 @@ const std::array<Maker, ModelTables::machineTypeCount>& makers()
         t[33] = make<ImpulsePanel>;
         t[36] = make<DigitalToyPanel>;
         t[37] = make<DigitalBitsPanel>;
+        t[38] = make<DigitalSuperSawPanel>;
+        t[39] = make<VCOPanel>;
         t[ModelTables::disabledMachineType] = make<NoMachinePanel>;
         t[ModelTables::midiMachineType] = makeMidi;
         return t;

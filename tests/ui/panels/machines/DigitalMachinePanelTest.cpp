@@ -15,6 +15,7 @@ using namespace paneltest;
 namespace
 {
 constexpr int digitalTrack = 0;   // T1
+constexpr int rawTrack = 9;       // T10, where SY RAW runs
 
 class DigitalPanels : public MachineTypeTest
 {
@@ -30,7 +31,8 @@ TEST_F (DigitalPanels, TheFactoryBuildsEachNamedPanel)
         { 0, 0, typeid (DigitalKickPanel) },     { 1, 1, typeid (DigitalSnarePanel) },   { 2, 2, typeid (DigitalMetalPanel) },
         { 3, 3, typeid (DigitalPercPanel) },     { 4, 4, typeid (DigitalTonePanel) },    { 5, 5, typeid (DigitalChordPanel) },
         { 6, 6, typeid (DigitalSnare2Panel) },   { 7, 7, typeid (DigitalClapPanel) },    { 36, 0, typeid (DigitalToyPanel) },
-        { 37, 1, typeid (DigitalBitsPanel) },    
+        { 37, 1, typeid (DigitalBitsPanel) },    { 38, 2, typeid (DigitalSuperSawPanel) }, { 39, 8, typeid (VCOPanel) },
+        { 39, 10, typeid (VCOPanel) },
     };
     for (const auto& c : cases)
     {
@@ -192,14 +194,17 @@ TEST_F (DigitalPanels, BitsHasTwoFineKnobs)
     }
 }
 
-TEST_F (DigitalPanels, BitsHasNoPunchSwitch)
+TEST_F (DigitalPanels, BitsAndSwarmHaveNoPunchSwitchAndRawNone)
 {
-    auto panel = build (37);
-    ASSERT_NE (panel, nullptr);
-    for (size_t i = 0; i < panel->getTable().columns.size(); ++i)
+    for (const auto& [type, track] : { std::pair { 37, digitalTrack }, std::pair { 38, digitalTrack }, std::pair { 39, rawTrack } })
     {
-        EXPECT_NE (panel->getTable().columns[i].kind, ControlKind::onOff) << "column " << i;
-        EXPECT_NE (panel->getCaption (i)->getText(), "Punch");
+        auto panel = std::dynamic_pointer_cast<MachinePanel> (createMachinePanel (type, context, track));
+        ASSERT_NE (panel, nullptr);
+        for (size_t i = 0; i < panel->getTable().columns.size(); ++i)
+        {
+            EXPECT_NE (panel->getTable().columns[i].kind, ControlKind::onOff) << type << " column " << i;
+            EXPECT_NE (panel->getCaption (i)->getText(), "Punch") << type;
+        }
     }
 }
 
@@ -263,6 +268,10 @@ TEST_F (DigitalPanels, HelpTextsReadAsTheyAlwaysHave)
           "Sets the waveform of the oscillators.  The parameter snaps to the pure waveforms. A value above 64 narrows the duty cycle of the "
           "square waveform. Setting WAVE to 96, and then modulate it with an LFO with DEPTH set to 32 will create full range pulse width "
           "modulation." },
+        { 38, 0, 3, "Sets the length of the decay phase of the machine's internal amp envelope." },
+        { 38, 0, 7, "Sets the gain amount into the digital overdrive." },
+        { 39, rawTrack, 7, "Sets the gain amount into the analog overdrive." },
+        { 39, rawTrack, 0, "Sets the tuning of oscillator 1. Value 0 corresponds to note C-2." },
     };
     for (const auto& c : cases)
     {
@@ -284,7 +293,7 @@ TEST_F (DigitalPanels, ADeviceValueMovesOnlyItsOwnColumn)
         { 1, Sound_MCSnareDecay, 3 },      { 2, Sound_MCMetalTuneOffsetB, 1 }, { 2, Sound_MCMetalTuneOffsetA, 4 },
         { 6, Sound_MCSnare2Color, 4 },     { 6, Sound_MCSnare2Sweep, 1 },      { 6, Sound_MCSnare2Contour, 6 },
         { 7, Sound_MCClapShape, 4 },       { 7, Sound_MCClapColor, 5 },        { 7, Sound_MCClapSweep, 1 },
-        { 36, Sound_MCToyStructure, 1 },   { 37, Sound_MCBitsSampleRateRedux, 5 },
+        { 36, Sound_MCToyStructure, 1 },   { 37, Sound_MCBitsSampleRateRedux, 5 }, { 38, Sound_SuperSawDeune, 1 },
     };
     for (const auto& c : cases)
     {

@@ -393,6 +393,28 @@ std::vector<ExpectedPanel> expectedPanels()
               { "Bit Redux", Sound_MCBitsBitRedux, ControlKind::unipolar },
               { "Overdrive", Sound_MCBitsLevel, ControlKind::overdrive },
           } },
+        { "SySwarm", 38, 7, true,
+          {
+              { "Tune", Sound_SuperSawTune, ControlKind::tune },
+              { "Detune", Sound_SuperSawDeune, ControlKind::unipolar },
+              { "Mix", Sound_SuperSawMix, ControlKind::unipolar },
+              { "Decay", Sound_SuperSawDecay, ControlKind::unipolar },
+              { "Noise Mod", Sound_SuperSawNoiseModulation, ControlKind::unipolar },
+              { "Detune Anim", Sound_SuperSawLFOMod, ControlKind::unipolar },
+              { "Sub", Sound_SuperSawOscSub, ControlKind::custom },
+              { "Overdrive", Sound_SuperSawOverdrive, ControlKind::overdrive },
+          } },
+        { "SyRaw", 39, 9, true,
+          {
+              { "Osc1 Tune", Sound_VCOTune, ControlKind::tune },
+              { "Osc2 Detune", Sound_VCOOsc2Detune, ControlKind::unipolar },
+              { "Osc2 Level", Sound_VCOOsc2Level, ControlKind::unipolar },
+              { "Decay", Sound_VCODecay, ControlKind::unipolar },
+              { "Waveform 1", Sound_VCOWaveform1, ControlKind::custom },
+              { "Waveform 2", Sound_VCOWaveform2, ControlKind::custom },
+              { "Noise Level", Sound_VCONoiseLevel, ControlKind::unipolar },
+              { "Overdrive", Sound_VCOOverdrive, ControlKind::overdrive },
+          } },
     };
 }
 

@@ -46,6 +46,8 @@ namespace MachinePanelTables
     const MachinePanelTable& digitalClap();        // 7 "CP VINTAGE"
     const MachinePanelTable& digitalToy();         // 36 "SY TOY"
     const MachinePanelTable& digitalBits();        // 37 "SY BITS"
+    const MachinePanelTable& digitalSuperSaw();    // 38 "SY SWARM"
+    const MachinePanelTable& rawOscillator();      // 39 "SY RAW", on tracks T9 to T11
 }
 
 // The help text of every overdrive slider.
