@@ -2,7 +2,7 @@
 
 #include "ui/lookandfeel/HasHue.h"
 #include "ui/widgets/Labels.h"
-#include "ui/widgets/meters/SampleSubscriberIfc.h"
+#include "processor/SampleSubscriberIfc.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

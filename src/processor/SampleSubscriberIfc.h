@@ -1,8 +1,8 @@
 #pragma once
 
-// Receiver of blocks of samples of one channel from the sample publisher.
-// Both calls run on the publisher's thread: they must not block, lock or
-// allocate.
+// Receiver of blocks of samples of one channel from the sample publisher
+// (SamplePublisher). Both calls run on the publisher's thread ("SamplePublisher"),
+// which serves every meter: keep them short.
 class SampleSubscriberIfc
 {
 public:
