@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <pthread.h>
@@ -165,6 +166,50 @@ void EmulatorAudioStream::clearAnswerTimes()
     times.clear();
 }
 
+std::vector<PluginRecord> EmulatorAudioStream::pluginRecords() const
+{
+    std::lock_guard lock (statsMutex);
+    return records;
+}
+
+std::vector<float> EmulatorAudioStream::deviceInput (int channel) const
+{
+    std::lock_guard lock (statsMutex);
+    if (channel < 0 || channel >= static_cast<int> (inputs.size()))
+        return {};
+    return inputs[static_cast<std::size_t> (channel)];
+}
+
+void EmulatorAudioStream::clearAnswers()
+{
+    std::lock_guard lock (statsMutex);
+    records.clear();
+    for (auto& input : inputs)
+        input.clear();
+}
+
+void EmulatorAudioStream::keepAnswer (const std::uint8_t* block, int samples, int hosts)
+{
+    const int capacity = std::clamp (get<std::int32_t> (block, AudioBlockLayout::pluginDataCapacity), 0, 2048);
+    auto parsed = parsePluginData (block + AudioBlockLayout::pluginData, capacity, samples, settings.pluginDataStride,
+                                   answeredBlocks++);
+    for (auto& record : parsed)
+        records.push_back (std::move (record));
+    if (records.size() > settings.keptRecords + settings.keptRecords / 4)
+        records.erase (records.begin(), records.begin() + static_cast<long> (records.size() - settings.keptRecords));
+
+    inputs.resize (AudioBlockLayout::maxHostChannels);
+    for (int ch = 0; ch < hosts; ++ch)
+    {
+        const auto* in = reinterpret_cast<const float*> (block + AudioBlockLayout::hostChannels
+                                                         + static_cast<std::size_t> (ch) * AudioBlockLayout::channelBytes);
+        auto& kept = inputs[static_cast<std::size_t> (ch)];
+        kept.insert (kept.end(), in, in + samples);
+        if (kept.size() > settings.keptInputSamples + 48000)
+            kept.erase (kept.begin(), kept.begin() + static_cast<long> (kept.size() - settings.keptInputSamples));
+    }
+}
+
 void EmulatorAudioStream::writeBlock (std::uint8_t* block, int samples, double timeStampMs)
 {
     namespace L = AudioBlockLayout;
@@ -191,6 +236,7 @@ void EmulatorAudioStream::writeBlock (std::uint8_t* block, int samples, double t
     put<std::int32_t> (block, L::engineDataLength, static_cast<std::int32_t> (sizeof (engineText)));
     std::memcpy (block + L::engineData, engineText, sizeof (engineText));
     put<std::int32_t> (block, L::pluginDataCapacity, 2048);
+    std::memset (block + L::pluginData, 0, 2048);   // only what the program writes now is read back
     framePosition += static_cast<std::uint64_t> (n);
 }
 
@@ -256,6 +302,7 @@ void EmulatorAudioStream::run()
         const int hosts = std::min<int> (get<std::uint16_t> (block, AudioBlockLayout::hostChannelCount),
                                          AudioBlockLayout::maxHostChannels);
         const int n = std::min (samples, AudioBlockLayout::maxSamples);
+        keepAnswer (block, n, hosts);
         for (int ch = 0; ch < hosts; ++ch)
         {
             const auto* in = reinterpret_cast<const float*> (block + AudioBlockLayout::hostChannels

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PluginDataRecords.h"
+
 #include <boost/interprocess/file_mapping.hpp>
 #include <boost/interprocess/mapped_region.hpp>
 #include <boost/interprocess/sync/named_semaphore.hpp>
@@ -74,6 +76,13 @@ public:
         // Above 0: the stream thread runs first-in-first-out at this priority, as an
         // engine's audio thread does (ignored where the system refuses it).
         int realtimePriority = 0;
+        // Bytes per frame between the plug-in data records the program writes (the
+        // device's product decides it: 4 for the Kolvane).
+        int pluginDataStride = 4;
+        // How much of the program's answers is kept for tests: records, and samples
+        // per device input.
+        std::size_t keptRecords = 200000;
+        std::size_t keptInputSamples = 4 * 48000;
     };
 
     struct Statistics
@@ -117,12 +126,21 @@ public:
     std::vector<double> answerTimes() const;
     void clearAnswerTimes();
 
+    // The plug-in data records of the answered blocks, oldest first (at least the
+    // newest Settings::keptRecords), and what the program wrote into device input
+    // `channel` (at least the newest Settings::keptInputSamples samples).
+    std::vector<PluginRecord> pluginRecords() const;
+    std::vector<float> deviceInput (int channel) const;
+    void clearAnswers();
+
     // The frequency of the test tone on a device channel.
     static double toneFrequency (int channel) { return 110.0 * (channel + 1); }
 
 private:
     void run();
     void writeBlock (std::uint8_t* block, int samples, double timeStampMs);
+    // Under statsMutex: keeps the records and device inputs of an answered block.
+    void keepAnswer (const std::uint8_t* block, int samples, int hosts);
 
     const std::string name;
     const Settings settings;
@@ -144,5 +162,8 @@ private:
     Statistics stats;
     std::vector<double> times;
     BlockHook beforePost;
+    std::uint64_t answeredBlocks = 0;
+    std::vector<PluginRecord> records;
+    std::vector<std::vector<float>> inputs;
 };
 } // namespace fhemu
