@@ -6,6 +6,7 @@
 #include "processor/BufferSafetyMargin.h"
 #include "processor/BusLayouts.h"
 #include "processor/DeviceOpenSequence.h"
+#include "processor/HostPosition.h"
 #include "processor/PluginLog.h"
 #include "processor/PluginStateStream.h"
 
@@ -47,6 +48,9 @@ CommonAudioProcessor::CommonAudioProcessor (const juce::StringArray& busNames, c
     if (! hostContext.isStandalone())
         openPluginLog();
 
+    outputStage.setBusMonitored (mainBus, true);
+    transportSync.setHostIsCubaseFamily (hostIsCubaseFamily);
+
     client->setDeviceListener (this);
 
     // The lookup tables exist once per process, before any record is read.
@@ -64,6 +68,7 @@ CommonAudioProcessor::CommonAudioProcessor (const juce::StringArray& busNames, c
     pluginState->addChangeListener (this);
     preferences->addListener (this);
 
+    handOff.start();
     worker.getIoProcessor().startThread (threadPriorityFromLevel (ioThreadPriority));
     worker.startThread (threadPriorityFromLevel (workerThreadPriority));
 
@@ -75,6 +80,7 @@ CommonAudioProcessor::~CommonAudioProcessor()
     stopDeviceLayer();   // when no device layer did
 
     updateTimer.setProcessor (nullptr);
+    handOff.stop();
     worker.stopThread (kWorkerStopMs);
     worker.getIoProcessor().stopThread (kWorkerStopMs);
     stopStream();
@@ -102,6 +108,7 @@ void CommonAudioProcessor::setNoteChannelRange (int first, int end)
 {
     noteChannelFirst = first;
     noteChannelEnd = end;
+    transportSync.setNoteChannelRange (first, end);
 }
 
 void CommonAudioProcessor::openPluginLog()
@@ -149,7 +156,10 @@ void CommonAudioProcessor::resetStream (double sampleRate, int blockSize, bool f
         if (sampleRate > 0.0)
             hostSampleRate = sampleRate;
         configureRingSets (ratioDeviceToHost, ratioHostToDevice, onAudioThread);
+        updateLatency (onAudioThread);
     }
+    transportSync.requestReset();
+    hostBufferMismatch = false;
     released = false;
 }
 
@@ -160,6 +170,7 @@ void CommonAudioProcessor::prepareToPlay (double sampleRate, int maximumBlockSiz
     // Under Bitwig Studio the first block configures the ring sets instead.
     if (! hostContext.host().isBitwigStudio())
         resetStream (sampleRate, maximumBlockSize, false, 0.0, 0.0);
+    outputStage.prepare (sampleRate);
     audioExchange.logPendingMarginClamp();
     released = false;
 }
@@ -171,17 +182,89 @@ void CommonAudioProcessor::releaseResources()
 
 void CommonAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi)
 {
+    const double now = clock.load (std::memory_order_relaxed)->nowMs();
     if (hostContext.validationHost)
         return;
+    const juce::ScopedNoDenormals noDenormals;   // restored on every return below
+
+    const int n = buffer.getNumSamples();
+    if (isNonRealtime() || n > kMaxHostBlock)
+    {
+        processBlockBypassed (buffer, midi);
+        return;
+    }
+
+    const auto& merged = keyboardMerge.merge (midi);
+
+    if (hostIsCubaseFamily && n != hostBlockSize.load())
+        hostBufferMismatch = true;
+    if (hostBlockSize.load() < 1 || ! (hostSampleRate.load() > 0.0))
+        resetStream (getSampleRate(), n, true, audioExchange.deviceToHost.getRatio(),
+                     audioExchange.hostToDevice.getRatio(), true);
     released = false;
 
-    // Short messages only: they are built without touching the heap, and longer
-    // (system exclusive) ones are not for the device.
-    for (const auto metadata : midi)
-        if (metadata.numBytes <= 3)
-            handleMidiMessage (juce::MidiMessage (metadata.data, metadata.numBytes, metadata.samplePosition));
+    // Tempo, transport and the chosen channels' notes towards the device.
+    HostPosition position;
+    if (auto* head = getPlayHead())
+    {
+        position = readHostPosition (head);
+        transportSync.setSyncMode (getSyncMode());
+    }
+    transportSync.pushHostBlock (audioExchange.hostToDevice.getWritePosition(), n, merged, position,
+                                 audioExchange.hostToDevice);
 
-    buffer.clear();
+    // The host's inputs towards the device, published for the input meters.
+    for (int bus = 0; bus < getBusCount (true); ++bus)
+    {
+        auto view = getBusBuffer (buffer, true, bus);
+        processInputBus (view);
+        for (int channel = 0; channel < view.getNumChannels(); ++channel)
+            samplePublisher.publish (0, bus, channel, view.getReadPointer (channel), n);
+    }
+    audioExchange.hostToDevice.write (now, buffer.getArrayOfReadPointers(),
+                                      std::min (getTotalNumInputChannels(), buffer.getNumChannels()), n);
+
+    for (const auto metadata : merged)
+        handleMidiMessage (juce::MidiMessage (metadata.data, metadata.numBytes, metadata.samplePosition));
+    midi.clear();   // the processor produces no MIDI
+
+    // The device's channels, faded.
+    auto& deviceToHost = audioExchange.deviceToHost;
+    const int status = deviceToHost.prepareRead (now, n);
+    outputStage.decideFade (status, now, unmuteTime.load(), hostSampleRate.load());
+    outputStage.readDeviceChannels (deviceToHost, n);
+    deviceToHost.finishRead();
+
+    if (hostContext.isStandalone())
+    {
+        auto main = getBusBuffer (buffer, false, mainBus);
+        outputStage.mixMonitoredBuses (main, n);
+        processMainOutput (main);
+        // The other outputs would repeat the inputs that share their channels.
+        for (int channel = main.getNumChannels(); channel < getTotalNumOutputChannels(); ++channel)
+            if (channel < buffer.getNumChannels())
+                buffer.clear (channel, 0, n);
+    }
+    else
+    {
+        for (int bus = 0; bus < getBusCount (false); ++bus)
+        {
+            auto view = getBusBuffer (buffer, false, bus);
+            outputStage.fillBus (view, bus, n);
+            processMainOutput (view);
+        }
+    }
+    outputStage.advanceFade (n);
+}
+
+void CommonAudioProcessor::processBlockBypassed (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
+{
+    if (buffer.hasBeenCleared())
+        return;
+    const int first = getBusCount (true) > 0 ? getChannelCountOfBus (true, 0) : 0;
+    const int end = std::min (getTotalNumOutputChannels(), buffer.getNumChannels());
+    for (int channel = first; channel < end; ++channel)
+        buffer.clear (channel, 0, buffer.getNumSamples());
 }
 
 bool CommonAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
@@ -215,6 +298,7 @@ void CommonAudioProcessor::deviceClosed()
     // deadlines (their jobs end quietly), and the next open starts afresh.
     jobs.removeWaitingJobs();
     worker.discardRequests();
+    transportSync.requestReset();
     device.stopDataObjectThreads();
 }
 
@@ -226,6 +310,7 @@ void CommonAudioProcessor::streamCharacteristicsChanged()
         FH_LOG (spdlog::level::err, "Device is not open.");
         return;
     }
+    updateLatency();
     client->setOutputGain (static_cast<float> (getStreamScale()));
     configureRingSets (0.0, 0.0, false);
     suspendProcessing (false);
@@ -239,14 +324,32 @@ void CommonAudioProcessor::audioBlockReceived (float* const* deviceChannels, int
                                        timeStampMs, getTotalNumInputChannels(), released.load());
     if (streamRestart.load())
     {
+        updateLatency (true);
         streamRestart = false;
-        unmuteTime = juce::Time::getMillisecondCounterHiRes() + 1000.0;
+        unmuteTime = clock.load (std::memory_order_relaxed)->nowMs() + kUnmuteDelayMs;
     }
 }
 
 void CommonAudioProcessor::engineDataReceived (const std::uint8_t*, int) {}
 
-void CommonAudioProcessor::fillPluginData (std::uint8_t*, int, int, int) {}
+void CommonAudioProcessor::fillPluginData (std::uint8_t* area, int capacity, int numSamples, int stride)
+{
+    if (area == nullptr || numSamples <= 0 || stride <= 0)
+        return;
+    const int frames = std::min (numSamples, kPluginDataFrames);
+    const int records = std::max (numSamples / frames, 1);
+    const auto start = audioExchange.hostToDevice.getSamplesRead();
+    PluginDataRecord record;
+    for (int k = 0; k < records; ++k)
+    {
+        const int offset = k * frames * stride;
+        // The record's whole 80 bytes must lie inside the area, even for the shortest blocks.
+        if ((k + 1) * frames * stride > capacity || offset + PluginDataRecord::kBytes > capacity)
+            continue;
+        transportSync.fillRecord (record, start + k * frames, frames);
+        std::memcpy (area + offset, record.bytes.data(), PluginDataRecord::kBytes);
+    }
+}
 
 void CommonAudioProcessor::asyncDataReceived (const std::uint8_t* data, int length)
 {
@@ -268,4 +371,42 @@ void CommonAudioProcessor::globalPreferencesChanged()
     FH_LOG (spdlog::level::info, "Resampler safety margin scale was changed from {} to {}", previous, margin);
     bufferSafetyMargin = margin;
     configureRingSets (1.0, 1.0, false);
+    updateLatency();
+}
+
+//==============================================================================
+void CommonAudioProcessor::updateLatency (bool onAudioThread)
+{
+    const int streamLatency = client->getStreamValue2();
+    if (streamLatency == 0)
+        return;
+    const double hostToDeviceTarget = audioExchange.hostToDevice.getTargetLatency();
+    const double deviceToHostTarget = audioExchange.deviceToHost.getTargetLatency();
+    const double samples = hostToDeviceTarget
+                         + (streamLatency + deviceToHostTarget) * hostSampleRate.load() / DeviceAudioExchange::kDeviceRate;
+    const int latency = std::max (0, static_cast<int> (std::lround (samples)));
+    if (onAudioThread)
+    {
+        pendingDeviceToHostTarget.store (deviceToHostTarget);
+        pendingLatency.store (latency);
+        return;
+    }
+    applyLatency (latency, deviceToHostTarget);
+}
+
+void CommonAudioProcessor::applyLatency (int latency, double deviceToHostTarget)
+{
+    if (latency == getLatencySamples())
+        return;
+    setLatencySamples (latency);
+    samplePublisher.setSetting (0, latency);
+    samplePublisher.setSetting (2, static_cast<int> (std::lround (deviceToHostTarget * 1500.0 / DeviceAudioExchange::kDeviceRate)) + 1);
+}
+
+void CommonAudioProcessor::handOffPass()
+{
+    if (const int latency = pendingLatency.exchange (-1); latency >= 0)
+        applyLatency (latency, pendingDeviceToHostTarget.load());
+    keyboardMerge.showHostNotes();
+    transportSync.logWarnings();
 }

@@ -8,13 +8,19 @@
 #include "foundation/SafeChangeBroadcaster.h"
 #include "model/MachineDataUpdateTimer.h"
 #include "model/VantuInterface.h"
+#include "platform/Clock.h"
+#include "processor/AudioThreadHandOff.h"
 #include "processor/BusChannelMap.h"
 #include "processor/DeviceAudioExchange.h"
 #include "processor/HostContext.h"
+#include "processor/HostOutputStage.h"
+#include "processor/KeyboardMerge.h"
 #include "processor/PanelContextIfc.h"
 #include "processor/PluginVolatileState.h"
 #include "processor/ProcessorJobPool.h"
+#include "processor/SamplePublisher.h"
 #include "processor/SynthPluginState.h"
+#include "processor/TransportSync.h"
 #include "processor/UpdateTimerProcessorLink.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
@@ -46,6 +52,12 @@ public:
     static constexpr int kJobWaitMs = 5000;
     static constexpr int kWorkerStopMs = 5000;
     static constexpr int kMaxHostInputChannels = 12;
+    // Longer host blocks (and offline rendering) get the bypass output: the device's
+    // audio cannot be produced faster than real time.
+    static constexpr int kMaxHostBlock = 1024;
+    static constexpr double kUnmuteDelayMs = 1000.0;
+    // Device frames covered by one plug-in data record.
+    static constexpr int kPluginDataFrames = 64;
 
     // busNames and stereoBuses: the output buses; the sidechain inputs follow the
     // host rules, whatever maxSidechainChannels says. hostType: the host to
@@ -88,7 +100,12 @@ public:
     void changeProgramName (int, const juce::String&) override {}
     void prepareToPlay (double sampleRate, int maximumBlockSize) override;
     void releaseResources() override;
+    // Host audio thread: the host's inputs and MIDI towards the device, the device's
+    // channels out of the rings into the output buses (or the standalone monitor mix),
+    // faded around stream starts and gaps, and published for the meters.
     void processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
+    // Host audio thread: inputs stay on their own channels, every other output is cleared.
+    void processBlockBypassed (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
     bool isBusesLayoutSupported (const BusesLayout& layouts) const override;
     void getStateInformation (juce::MemoryBlock& destData) override;
     void setStateInformation (const void* data, int sizeInBytes) override;
@@ -135,6 +152,7 @@ public:
     const std::shared_ptr<GlobalPreferences>& getGlobalPreferences() const noexcept { return preferences; }
     PluginVolatileState& getVolatileState() noexcept { return volatileState; }
     NotificationManager& getNotificationManager() noexcept { return notificationManager; }
+    SamplePublisher& getSamplePublisher() noexcept { return samplePublisher; }
     juce::MidiKeyboardState& getKeyboardState() noexcept { return keyboardState; }
     const std::vector<BusChannelMapEntry>& getBusChannelMap() const noexcept { return busChannelMap; }
     const HostContext& getHostContext() const noexcept { return hostContext; }
@@ -142,10 +160,34 @@ public:
     int getBufferSafetyMargin() const noexcept { return bufferSafetyMargin.load(); }
     // The two ring sets and the sidechain routing between the device and the host.
     DeviceAudioExchange& getAudioExchange() noexcept { return audioExchange; }
-    // The host's block size as last prepared (0 before), and whether a Cubase-family
-    // host sent a block of another size since (cleared by the next stream reset).
+    // The host's block size and rate as last prepared (0 before), and whether a
+    // Cubase-family host sent a block of another size since (cleared by the next
+    // stream reset).
     int getHostBlockSize() const noexcept { return hostBlockSize.load(); }
+    double getHostSampleRate() const noexcept { return hostSampleRate.load(); }
     bool hasHostBufferMismatch() const noexcept { return hostBufferMismatch.load(); }
+
+    // The clock of the audio path (the engine's stamps): the system's, unless a test
+    // drives one. Set before audio flows; the clock must outlive the processor.
+    void setClock (Clock& newClock) noexcept { clock.store (&newClock); }
+    const Clock& getClock() const noexcept { return *clock.load(); }
+
+    // What the standalone shell's capture panel sets (message thread): which output
+    // buses are heard in the main output (the main bus from the start), and the
+    // main output's gain (ramped over 10 ms).
+    void setBusMonitored (int bus, bool monitored) noexcept { outputStage.setBusMonitored (bus, monitored); }
+    bool isBusMonitored (int bus) const noexcept { return outputStage.isBusMonitored (bus); }
+    void setMainOutputGain (float gain) noexcept { outputStage.setMainGain (gain); }
+    float getMainOutputGain() const noexcept { return outputStage.getMainGain(); }
+    const HostOutputStage& getOutputStage() const noexcept { return outputStage; }
+    TransportSync& getTransportSync() noexcept { return transportSync; }
+
+    // Recomputes the latency reported to the host, in host samples: the host-to-device
+    // target plus the stream latency and the device-to-host target at the host rate.
+    // Nothing happens while the stream latency is 0. On an audio thread the host and
+    // the publisher are told by the hand-off thread.
+    void updateLatency (bool onAudioThread = false);
+
     // Device jobs queued or running.
     int getNumDeviceJobs() const { return jobs.getNumJobs(); }
     // MIDI channels (1..16) whose notes go to the device: first inclusive, end exclusive.
@@ -183,6 +225,10 @@ private:
     // Both ring sets for the stored host rate and block and the engine's block size,
     // when the host's are known.
     void configureRingSets (double ratioDeviceToHost, double ratioHostToDevice, bool onAudioThread);
+    // Tells the host and the publisher of a latency (not an audio thread).
+    void applyLatency (int latency, double deviceToHostTarget);
+    // "AudioHandOff" thread: what the audio threads left to do.
+    void handOffPass();
 
     // Declaration order is construction order; destruction runs in reverse.
     const std::vector<BusChannelMapEntry> busChannelMap;
@@ -198,9 +244,11 @@ private:
     std::atomic<bool> streamRestart { true };
     std::atomic<bool> released { true };
     std::atomic<bool> hostBufferMismatch { false };
+    std::atomic<Clock*> clock { &Clock::system() };
     ProcessorJobPool jobs { kJobPoolThreads };
     FhAsyncDataWorker worker;
     Vantu::VantuInterface device;
+    TransportSync transportSync;
     std::atomic<int> noteChannelFirst { 0 };
     std::atomic<int> noteChannelEnd { 0 };
     std::shared_ptr<SynthPluginState> pluginState;
@@ -209,7 +257,13 @@ private:
     UpdateTimerProcessorLink updateTimerLink { *this };
     MachineDataUpdateTimer updateTimer;
     JUCE_DECLARE_WEAK_REFERENCEABLE (CommonAudioProcessor)
+    SamplePublisher samplePublisher;
     juce::MidiKeyboardState keyboardState;
+    KeyboardMerge keyboardMerge { keyboardState };
+    HostOutputStage outputStage { busChannelMap, samplePublisher };
+    std::atomic<int> pendingLatency { -1 };
+    std::atomic<double> pendingDeviceToHostTarget { 0.0 };
+    AudioThreadHandOff handOff { [this] { handOffPass(); } };
     bool deviceLayerStopped = false;
 
 protected:

@@ -118,6 +118,8 @@ public:
     double getTargetLatency() const noexcept { return requestedTargetLatency.load (std::memory_order_relaxed); }
     std::int64_t getWritePosition() const noexcept { return writePosition.load (std::memory_order_acquire); }
     std::int64_t getSamplesWritten() const noexcept { return samplesWritten.load (std::memory_order_acquire); }
+    // Reader samples read since the reader last synchronised (the reader side's clock).
+    std::int64_t getSamplesRead() const noexcept { return samplesRead.load (std::memory_order_relaxed); }
     int getCapacity() const noexcept { return capacity.load (std::memory_order_relaxed); }
     int getResyncCount() const noexcept { return resyncCount.load (std::memory_order_relaxed); }
     int getOverrunCount() const noexcept { return overrunCount.load (std::memory_order_relaxed); }
