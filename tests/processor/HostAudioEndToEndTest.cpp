@@ -204,6 +204,8 @@ protected:
         options.responseTimeout = std::chrono::milliseconds (3000);
         auto made = makeSyncModeProcessor (options, juce::PluginHostType::UnknownHost);
         made->mode = 3;
+        for (int h = 0; h < 4; ++h)
+            made->getPluginState()->setAudioInputRouting (h, 3 - h);
         processor = made.get();
         owner = std::move (made);
         listener = std::make_unique<MarkingListener> (*processor);
@@ -258,13 +260,14 @@ TEST_F (HostAudioEndToEnd, DeviceTonesSidechainAudioTransportAndLatencyTravelThe
 
     expectTonesOnTheirBuses();
 
-    // Sidechain channel h reaches device input h (the routing at start), at its level.
-    for (int h = 0; h < 8; ++h)
+    // Sidechain channels 0 to 3 are routed to device inputs 3 to 0 and arrive at their
+    // levels; the unrouted device inputs get silence.
+    for (int d = 0; d < 8; ++d)
     {
-        const auto input = open->audio->deviceInput (h);
+        const auto input = open->audio->deviceInput (d);
         ASSERT_GT (input.size(), 4800u);
-        const float last = input.back();
-        EXPECT_NEAR (last, static_cast<float> (h + 1) / 64.0f, 1e-4f) << "device input " << h;
+        const float expected = d < 4 ? static_cast<float> (3 - d + 1) / 64.0f : 0.0f;
+        EXPECT_NEAR (input.back(), expected, 1e-4f) << "device input " << d;
     }
 
     // Tempo and transport in the records the engine read.
