@@ -7,6 +7,7 @@
 
 #include "support/AudioThreadChecks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 #include <thread>
@@ -267,7 +268,10 @@ TEST_F (HostAudioEndToEnd, DeviceTonesSidechainAudioTransportAndLatencyTravelThe
         const auto input = open->audio->deviceInput (d);
         ASSERT_GT (input.size(), 4800u);
         const float expected = d < 4 ? static_cast<float> (3 - d + 1) / 64.0f : 0.0f;
-        EXPECT_NEAR (input.back(), expected, 1e-4f) << "device input " << d;
+        // Most of the last 4800 samples: under load a late host block may leave a short gap.
+        const auto atLevel = std::count_if (input.end() - 4800, input.end(),
+                                            [&] (float v) { return std::abs (v - expected) < 1e-4f; });
+        EXPECT_GT (atLevel, 4000) << "device input " << d;
     }
 
     // Tempo and transport in the records the engine read.
@@ -277,7 +281,9 @@ TEST_F (HostAudioEndToEnd, DeviceTonesSidechainAudioTransportAndLatencyTravelThe
     for (const auto& r : records)
     {
         if (r.hasPosition)
+        {
             EXPECT_EQ (r.tempo, 12000);
+        }
         running += r.transportState == 3 ? 1 : 0;
     }
     EXPECT_GT (running, 500);

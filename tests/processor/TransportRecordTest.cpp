@@ -59,7 +59,9 @@ TEST_F (TransportRecordTest, RecordsComeTwoPerDeviceBlockWithMarkerCounterAndCar
     {
         EXPECT_EQ (records[i].index, static_cast<int> (i % 2));   // two records, 256 bytes apart
         if (i > 0)
+        {
             EXPECT_EQ (records[i].counter, (records[i - 1].counter + 1) % 65536);
+        }
         // 120 BPM: tempo bytes 0x38 0x40, in records with and without a host position.
         EXPECT_EQ (records[i].tempo, 0x3840);
         positions += records[i].hasPosition ? 1 : 0;
@@ -140,7 +142,9 @@ TEST_P (TransportModes, StartAndStopGiveTheModesTransportStates)
     {
         EXPECT_EQ (stopped[0].transportState, 2);
         if (c.mode == 3)
+        {
             EXPECT_EQ (stopped[0].songPosition, static_cast<int> (std::floor (host->playHead.ppq / 4.0) * 16.0));
+        }
     }
     for (std::size_t i = 1; i < stopped.size(); ++i)
         EXPECT_EQ (stopped[i].transportState, c.stateStopped);
@@ -271,7 +275,9 @@ TEST_F (TransportRecordTest, ALoopWrapKeepsTheAdvanceGoingInTransportMode)
     for (const auto& r : records)
     {
         if (r.transportState == 3 && running)
+        {
             EXPECT_NEAR (static_cast<double> (r.advance), static_cast<double> (blockTicks), 2.0);
+        }
         running = r.transportState == 3;
     }
     EXPECT_TRUE (running);
