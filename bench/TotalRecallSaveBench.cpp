@@ -18,14 +18,8 @@ namespace
 {
 bool waitForActive (TotalRecallManager& manager)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds (5);
-    while (manager.getState() != TotalRecallSessionState::SESSION_ACTIVE)
-    {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::yield();
-    }
-    return true;
+    // The device's session reports reach the manager through the message thread.
+    return bench::pumpUntil ([&] { return manager.getState() == TotalRecallSessionState::SESSION_ACTIVE; });
 }
 
 void BM_StateSaveWithTotalRecallSync (benchmark::State& state)
@@ -42,37 +36,41 @@ void BM_StateSaveWithTotalRecallSync (benchmark::State& state)
     fhemu::EmulatorSession session (settings);
     constexpr std::uint64_t uid = 0x7e11;
     constexpr int sessionId = 0x01020304;
-    session.addDevice (fhemu::EmulatorSession::virtualKolvane (uid), false);
     if (! session.start())
     {
         state.SkipWithError ("the emulated engine did not start");
         return;
     }
-    session.projectOf (uid)->setImage (fhemu::Bytes (static_cast<std::size_t> (state.range (0)), 0x5a));
 
     EngineClientOptions options;
     options.messagePort = session.getMessagePort();
     auto owner = createPluginProcessor (options, juce::PluginHostType::UnknownHost);
     auto& processor = dynamic_cast<VantuAudioProcessor&> (*owner);
+
+    // A stored session with an image, as in a reopened project: the device appears,
+    // the recall asks which side wins, and the device's answer makes the session active.
+    auto& pluginState = *processor.getPluginState();
+    pluginState.setBoolProperty (PluginStateIds::totalRecallAutoSyncEnabled, true);
+    pluginState.setIntProperty (PluginStateIds::totalRecallSessionId, sessionId);
+    pluginState.setTotalRecallData (juce::MemoryBlock (16, true));
+    session.addDevice (fhemu::EmulatorSession::virtualKolvane (uid), true);
+    auto& question = *processor.getTotalRecallQuestion();
     if (! bench::pumpUntil ([&] { return processor.getEngineClient().isDeviceOpen() && session.openDevice (uid) != nullptr
-                                  && processor.getNumDeviceJobs() == 0
-                                  && processor.getAsyncDataWorker().pendingRequestCount() == 0; }))
+                                  && question.isActive(); }))
     {
         state.SkipWithError ("the emulator's device could not be opened");
         return;
     }
     session.openDevice (uid)->device->getResponder().setSettleDelay (std::chrono::milliseconds (0));
-
-    // An active session with an image stored, as after a recall.
-    auto& pluginState = *processor.getPluginState();
-    pluginState.setBoolProperty (PluginStateIds::totalRecallAutoSyncEnabled, true);
-    pluginState.setIntProperty (PluginStateIds::totalRecallSessionId, sessionId);
-    pluginState.setTotalRecallData (juce::MemoryBlock (16, true));
-    auto& recall = processor.getDeviceInterface().getTotalRecallState();
-    recall.setSessionId (sessionId);
-    recall.setState (static_cast<std::uint8_t> (TotalRecallSessionState::SESSION_ACTIVE));
+    session.projectOf (uid)->setImage (fhemu::Bytes (static_cast<std::size_t> (state.range (0)), 0x5a));
+    question.setResponse (Notification::DeviceState);
 
     auto& manager = processor.getTotalRecallManager();
+    if (! waitForActive (manager))
+    {
+        state.SkipWithError ("the recall did not make the session active");
+        return;
+    }
     juce::MemoryBlock saved;
     for (auto _ : state)
     {

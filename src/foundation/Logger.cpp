@@ -76,7 +76,7 @@ void createNullLogger()
     auto logger = std::make_shared<spdlog::logger> (loggerName, std::make_shared<spdlog::sinks::null_sink_mt>());
     spdlog::drop (loggerName);
     spdlog::register_logger (logger);
-    gLogger = logger;
+    std::atomic_store (&gLogger, logger);
     setCurrentFile ({});
 }
 
@@ -98,7 +98,7 @@ void createLogger (const LoggerSettings& settings, std::wstring_view folderName,
         auto logger = std::make_shared<spdlog::logger> (loggerName, std::make_shared<spdlog::sinks::stdout_sink_mt>());
         spdlog::drop (loggerName);
         spdlog::register_logger (logger);
-        gLogger = logger;
+        std::atomic_store (&gLogger, logger);
         setCurrentFile ({});
         gLogger->log (spdlog::level::err, "Failed to create logging folder for Corvanel Fernhollow. Logging to stdout instead.");
         return;
@@ -128,7 +128,7 @@ void createLogger (const LoggerSettings& settings, std::wstring_view folderName,
         spdlog::set_level (static_cast<spdlog::level::level_enum> (juce::jlimit (0, 6, settings.level)));
         logger->flush_on (static_cast<spdlog::level::level_enum> (juce::jlimit (0, 6, settings.flushLevel)));
 
-        gLogger = logger;
+        std::atomic_store (&gLogger, std::shared_ptr<spdlog::logger> (logger));
         setCurrentFile (juce::File (juce::String (path)));
     }
     catch (const spdlog::spdlog_ex& e)
@@ -167,8 +167,7 @@ void shutdown()
     if (gLogger == nullptr)
         return;
 
-    auto logger = std::move (gLogger);
-    gLogger.reset();
+    auto logger = std::atomic_exchange (&gLogger, std::shared_ptr<spdlog::logger>());
     logger->flush();
     spdlog::drop (loggerName);
     // Ends the worker thread after it has written everything queued, then lets

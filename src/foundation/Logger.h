@@ -17,7 +17,7 @@ extern std::shared_ptr<spdlog::logger> gLogger;
 #define FH_LOG(level, ...)                                  \
     do                                                      \
     {                                                       \
-        if (auto fhLogger_ = gLogger)                       \
+        if (auto fhLogger_ = std::atomic_load (&gLogger))   \
             fhLogger_->log (level, __VA_ARGS__);            \
     } while (false)
 

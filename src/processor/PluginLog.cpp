@@ -21,7 +21,7 @@ void flushPluginLog() noexcept
 {
     try
     {
-        if (auto logger = gLogger)
+        if (auto logger = std::atomic_load (&gLogger))
             logger->flush();
     }
     catch (...)

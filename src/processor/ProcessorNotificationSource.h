@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class Clock;
 class CommonAudioProcessor;
 
 // The processor's notification inputs, read from the processor, its engine client,
@@ -21,8 +22,8 @@ public:
     explicit ProcessorNotificationSource (CommonAudioProcessor& processor);
     ~ProcessorNotificationSource() override;
 
-    // Message thread: the clock in milliseconds (the start counts from the clock's
-    // value when it is set) and the probe of the power settings.
+    // Message thread: the clock in milliseconds (the processor's clock unless set; the
+    // start counts from the clock's value when it is set) and the probe of the power settings.
     void setClock (ClockFunction newClock);
     void setPowerPlanProbe (std::unique_ptr<PowerPlanProbe> newProbe);
 
@@ -51,7 +52,10 @@ public:
 
 private:
     CommonAudioProcessor& processor;
+    void followProcessorClock();
+
     ClockFunction clock;
-    double startMs = 0.0;
+    mutable const Clock* followedClock = nullptr;   // the processor's clock while no other is set
+    mutable double startMs = 0.0;
     std::unique_ptr<PowerPlanProbe> probe;
 };

@@ -36,6 +36,15 @@ void SongPositionSync::reset (std::uint32_t newGeneration) noexcept
     previous.info.bpm = 0.0;   // no bar crossing is measured against it
 }
 
+bool SongPositionSync::dropOne() noexcept
+{
+    Entry oldest;
+    if (! queue.peek (oldest))
+        return false;
+    queue.pop();
+    return true;
+}
+
 bool SongPositionSync::popUpTo (std::int64_t blockStart, std::int64_t blockEnd, Entry& out, int& offset,
                                 int& count) noexcept
 {
@@ -60,7 +69,7 @@ bool SongPositionSync::popUpTo (std::int64_t blockStart, std::int64_t blockEnd, 
             continue;
         }
         if (oldest.devicePosition > blockEnd + kStaleDistance)
-            queue.pop();   // a stale entry
+            dropOne();   // a stale entry
         break;
     }
     if (count > 0)

@@ -65,6 +65,10 @@ public:
     // none was due or its tempo lies outside 30..300 BPM.
     bool popUpTo (std::int64_t blockStart, std::int64_t blockEnd, Entry& out, int& offset, int& count) noexcept;
 
+    // Consumer: removes the oldest queued host position (of the current generation);
+    // false when there is none.
+    bool dropOne() noexcept;
+
     // Consumer: bytes 2..15 of the record for the sub-block [blockStart, blockEnd]. True
     // when a host position was taken for it.
     bool fillTransport (std::int64_t blockStart, std::int64_t blockEnd, std::uint8_t* bytes2to15) noexcept;

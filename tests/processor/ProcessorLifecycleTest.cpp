@@ -301,3 +301,14 @@ TEST_F (ProcessorTest, AnOpenDeviceStreamResumesProcessingAndAClosedOneSuspendsI
     EXPECT_TRUE (processor->getEngineClient().isDeviceOpen());
 }
 } // namespace
+
+TEST_F (ProcessorTest, NotificationTimeFollowsTheClockTheAudioPathRunsOn)
+{
+    makeProcessor();
+    auto& source = processor->getNotificationSource();
+    DrivenClock clock (50000.0);
+    processor->setClock (clock);
+    EXPECT_EQ (source.getMillisecondsSinceStart(), 0.0);   // counts from the clock's arrival
+    clock.advanceMs (4500.0);
+    EXPECT_EQ (source.getMillisecondsSinceStart(), 4500.0);
+}

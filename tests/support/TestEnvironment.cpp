@@ -115,16 +115,17 @@ protected:
 };
 
 ScopedLogCapture::ScopedLogCapture()
-    : sink (std::make_shared<Sink>()), previous (gLogger)
+    : sink (std::make_shared<Sink>()), previous (std::atomic_load (&gLogger))
 {
     auto logger = std::make_shared<spdlog::logger> (CorvanelLogger::loggerName, sink);
     logger->set_level (spdlog::level::trace);
-    gLogger = logger;
+    // Threads of the code under test may be logging while the logger changes.
+    std::atomic_store (&gLogger, logger);
 }
 
 ScopedLogCapture::~ScopedLogCapture()
 {
-    gLogger = previous;
+    std::atomic_store (&gLogger, previous);
 }
 
 std::vector<std::string> ScopedLogCapture::lines() const
