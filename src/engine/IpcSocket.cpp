@@ -62,6 +62,8 @@ void IpcSocket::close()
             ::shutdown (fd, SHUT_RDWR);
     }
     std::lock_guard<std::recursive_mutex> sending (sendLock);
+    // Likewise a wait or read of the reader thread: the shutdown ends it at once.
+    std::lock_guard<std::mutex> reading (readLock);
     std::lock_guard<std::recursive_mutex> lock (stateLock);
 
     if (socket->isConnected())
@@ -172,11 +174,24 @@ bool IpcSocket::readExactly (void* dest, int numBytes, std::int64_t deadline)
             waitMs = static_cast<int> (std::min<std::int64_t> (remaining, idlePollMs));
         }
 
-        const int ready = socket->waitUntilReady (true, waitMs);
-        if (ready == 0 && socket->isConnected())
+        int ready = -1;
+        int n = -1;
+        bool stillConnected = false;
+        {
+            // Never waits on or reads a descriptor that close() has released (and the
+            // system may have handed to someone else).
+            std::lock_guard<std::mutex> reading (readLock);
+            if (socket->isConnected())
+            {
+                ready = socket->waitUntilReady (true, waitMs);
+                if (ready > 0)
+                    n = socket->read (out + got, numBytes - got, false);
+                stillConnected = socket->isConnected();
+            }
+        }
+        if (ready == 0 && stillConnected)
             continue;
 
-        const int n = ready > 0 ? socket->read (out + got, numBytes - got, false) : -1;
         if (n > 0)
         {
             got += n;
@@ -184,7 +199,7 @@ bool IpcSocket::readExactly (void* dest, int numBytes, std::int64_t deadline)
                 deadline = steadyNowMs() + frameCompletionTimeoutMs;   // the frame has begun
             continue;
         }
-        if (n < 0 && errno == EINTR && socket->isConnected())
+        if (n < 0 && errno == EINTR && stillConnected)
             continue;
 
         // Peer gone or error. A frame cut in the middle leaves the stream out of

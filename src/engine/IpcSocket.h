@@ -54,6 +54,7 @@ private:
     std::atomic<bool> connected { false };
     std::atomic<std::uint32_t> generation { 0 };
     std::recursive_mutex sendLock;     // held through a frame's send, and by close (taken before stateLock)
+    std::mutex readLock;               // held through each wait and read of the reader thread, and by close
     std::recursive_mutex stateLock;   // connect and close
     int badHeadersInARow = 0;          // reader thread
 };

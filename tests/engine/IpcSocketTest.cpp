@@ -252,6 +252,23 @@ TEST_F (IpcSocketTest, StopWhileConnectedReportsTheLossOnceAndTheSocketCanConnec
     ASSERT_TRUE (waitUntil ([&] { return listener.lost.load() == 2; }));
 }
 
+TEST_F (IpcSocketTest, ACloseFromAnotherThreadEndsTheReaderWhileFramesArrive)
+{
+    // The reader may be waiting on or reading the descriptor when the close comes;
+    // it must stop there, never touching a descriptor that was released.
+    for (int round = 1; round <= 5; ++round)
+    {
+        connectAndStart();
+        for (std::uint8_t i = 0; i < 20; ++i)
+            ASSERT_TRUE (server.sendFrame ({ i }));
+        std::thread closer ([&] { connection.getSocket().close(); });
+        closer.join();
+        ASSERT_TRUE (waitUntil ([&] { return listener.lost.load() == round; })) << "round " << round;
+        ASSERT_TRUE (server.waitForDisconnect (5000ms));
+        connection.stop();
+    }
+}
+
 TEST (IpcSocketUnconnected, WriteFailsWithTheHeaderErrorAndConnectFailureKeepsTheFlag)
 {
     fhtest::ScopedLogCapture logs;

@@ -12,6 +12,7 @@
 #include <pthread.h>
 #include <sched.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +34,7 @@ struct SoakResult
     int blocks = 0;
     int underruns = 0;
     int withoutData = 0;
+    int byStatus[8] {};             // blocks without data, by read status
     double ratioSum = 0.0;          // of the blocks' ratios
     double ratioSquareSum = 0.0;
 };
@@ -73,6 +75,8 @@ SoakResult readOnTheRealClock (AudioRingSet& rings, int channels)
         ++result.blocks;
         result.underruns += status == AudioRingSet::underrun ? 1 : 0;
         result.withoutData += status == AudioRingSet::dataAvailable ? 0 : 1;
+        if (status != AudioRingSet::dataAvailable)
+            ++result.byStatus[std::clamp (status, 0, 7)];
         result.ratioSum += rings.getRatio();
         result.ratioSquareSum += rings.getRatio() * rings.getRatio();
     }
@@ -107,6 +111,10 @@ TEST_F (ProcessorTest, DeviceAudioReadOnTheRealClockNeverUnderrunsAndFollowsTheD
     const double rmsPpm = std::sqrt (std::max (0.0, result.ratioSquareSum / std::max (1, result.blocks) - mean * mean)) / drifted * 1e6;
     std::printf ("%d blocks: mean ratio %+.1f ppm off the drifted one, block-to-block rms %.1f ppm\n", result.blocks,
                  meanErrorPpm, rmsPpm);
+
+    for (int status = 1; status < 8; ++status)
+        if (result.byStatus[status] > 0)
+            std::printf ("  read status %d: %d blocks\n", status, result.byStatus[status]);
 
     EXPECT_GT (result.blocks, static_cast<int> (0.9 * soakTime.count() * hostRate / hostBlock));
     EXPECT_EQ (result.underruns, 0);
