@@ -58,6 +58,26 @@ namespace
     constexpr int numStoredSounds = static_cast<int> (sizeof (storedSounds) / sizeof (storedSounds[0]));
     constexpr int filledPerBank[VirtualProject::numBanks] = { 40, 24, 12, 6, 3, 1, 0, 2 };
 
+    // Library slots beyond the plain fill: holes between used slots, a machine that
+    // runs on no track, the last tags and write protection outside the factory sounds.
+    struct SpecialSlot
+    {
+        int slot;
+        int machineType;   // -1: the slot is emptied
+        const char* name;
+        std::uint32_t tags;
+        bool writeProtected;
+    };
+    const SpecialSlot specialSlots[] = {
+        { 6, -1, "", 0, false },
+        { 13, -1, "", 0, false },
+        { 21, -1, "", 0, false },
+        { 40, 21, "CLASSIC CLAP", tag (3) | tag (31), false },
+        { 41, 5, "FAVOURITE LOOP", tag (9) | tag (29) | tag (30) | tag (31), false },
+        { 42, 8, "EPIC FAIL BD", tag (0) | tag (27) | tag (28), true },
+        { 256 + 3, 1, "LOCKED SNARE", tag (1) | tag (30), true },
+    };
+
     std::uint16_t word (const Bytes& b, std::size_t at) { return wire::get16 (&b[at]); }
 
     std::string deviceName (const Bytes& b, std::size_t at)
@@ -160,6 +180,15 @@ VirtualProject::VirtualProject() : settingsRecord (records::defaultProjectSettin
             library[static_cast<std::size_t> (slot)] = makeDefaultSound (d.machineType, d.name, d.tags);
             libraryFlags[static_cast<std::size_t> (slot)] = bank == 0 && p < 4 ? 1 : 0;   // factory sounds
         }
+    for (const auto& special : specialSlots)
+    {
+        auto& stored = library[static_cast<std::size_t> (special.slot)];
+        if (special.machineType < 0)
+            stored.reset();
+        else
+            stored = makeDefaultSound (special.machineType, special.name, special.tags);
+        libraryFlags[static_cast<std::size_t> (special.slot)] = special.writeProtected ? 1 : 0;
+    }
 
     sessionId = 0x2F5A1C07;
     recallState = sessionActive;

@@ -64,4 +64,12 @@ constexpr int onOffCaption = 0x2306501;
 constexpr int onOffLitWhileOff = 0x2306502;
 constexpr int onOffTrackWhileOff = 0x2306503;
 constexpr int onOffBackground = 0x2306506;   // not in the table: each switch sets it
+
+// Sound browser lists
+constexpr int libraryRowEven = 0x2001030;
+constexpr int libraryRowOdd = 0x2001031;
+constexpr int libraryRowDropRefused = 0x2001032;
+constexpr int libraryRowSelected = 0x2001033;
+constexpr int libraryText = 0x2001034;
+constexpr int libraryTextSelected = 0x2001035;
 } // namespace CorvanelColourIds

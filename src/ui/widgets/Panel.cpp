@@ -1,4 +1,5 @@
 #include "ui/widgets/Panel.h"
+#include "ui/widgets/HueChildren.h"
 
 namespace corvanel
 {
@@ -6,9 +7,7 @@ void Panel::setHue (int newHue)
 {
     HasHue::setHue (newHue);
 
-    for (auto* child : getChildren())
-        if (auto* tinted = dynamic_cast<HasHue*> (child))
-            tinted->setHue (newHue);
+    passHueToChildren (*this, newHue);
 
     repaint();
 }

@@ -3,6 +3,7 @@
 #include "ui/lookandfeel/CorvanelFonts.h"
 #include "ui/lookandfeel/HuePalette.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
+#include "ui/widgets/HueChildren.h"
 
 namespace
 {
@@ -294,9 +295,7 @@ void BankButtons::buttonClicked (juce::Button* b)
 void BankButtons::setHue (int newHue)
 {
     HasHue::setHue (newHue);
-    for (auto* child : getChildren())
-        if (auto* hasHue = dynamic_cast<HasHue*> (child))
-            hasHue->setHue (newHue);
+    passHueToChildren (*this, newHue);
 }
 
 void BankButtons::resized()
