@@ -5,6 +5,7 @@
 #include "model/tables/ParameterIds.h"
 #include "ui/panels/engine/DetachedPanelContext.h"
 #include "ui/panels/machines/MachinePanelFactory.h"
+#include "ui/panels/track/TrackGroup.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,22 +14,12 @@
 
 namespace
 {
-// The machine types a track may run, by track group.
-const std::vector<int> digitalSet { 0, 1, 2, 3, 4, 5, 6, 7, 36, 37, 38, 35 };
-const std::vector<int> hiHatSet { 22, 26, 23, 27, 31, 24, 28, 30, 25, 29, 32, 33, 35, 34 };
-const std::vector<int> analogSet { 19, 18, 21, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 20, 39, 32, 33, 35, 34 };
-
-const std::vector<int>& machineSetOf (int track)
-{
-    return track < 8 ? digitalSet : track == 11 ? hiHatSet : analogSet;
-}
-
 struct AllTrackPanels
 {
     AllTrackPanels()
     {
         for (int track = 0; track < 12; ++track)
-            for (const int type : machineSetOf (track))
+            for (const int type : machinePanelTypes (trackGroup (track)))
                 if (auto panel = createMachinePanel (type, context, track))
                 {
                     panel->setSize (840, 110);

@@ -141,6 +141,7 @@ public:
     // PanelContextIfc (message thread): what a parameter panel is built from.
     MachineDataUpdateTimer::Provider& getUpdateTimerProvider() override { return *this; }
     Vantu::Kit& getKit() override { return device.getKit(); }
+    Vantu::Settings& getSettings() override { return device.getSettings(); }
     GlobalPreferencesIfc& getPreferences() override { return *preferences; }
 
     //==============================================================================

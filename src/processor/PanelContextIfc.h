@@ -3,12 +3,14 @@
 #include "foundation/GlobalPreferencesIfc.h"
 #include "model/Kit.h"
 #include "model/MachineDataUpdateTimer.h"
+#include "model/Settings.h"
 
 // What a parameter panel takes from the processor while it is built, and
 // nothing else: the data-update timer its listeners poll on, the device kit
-// whose objects it shows and edits, and the global preferences (for the shared
-// mouse-wheel setting). The processor implements it; all three outlive every
-// panel. Message thread.
+// whose objects it shows and edits, the project settings (active edit track,
+// global-mode mask) and the global preferences (for the shared mouse-wheel
+// setting). The processor implements it; all four outlive every panel.
+// Message thread.
 class PanelContextIfc
 {
 public:
@@ -16,5 +18,6 @@ public:
 
     virtual MachineDataUpdateTimer::Provider& getUpdateTimerProvider() = 0;
     virtual Vantu::Kit& getKit() = 0;
+    virtual Vantu::Settings& getSettings() = 0;
     virtual GlobalPreferencesIfc& getPreferences() = 0;
 };

@@ -145,8 +145,13 @@ void ParameterPanel::paint (juce::Graphics& g)
     g.fillAll (juce::Colour (backgroundColour));
 }
 
-void ParameterPanel::timerCallback()
+void ParameterPanel::fadeHighlights()
 {
     for (auto& binding : bindings)
         binding->fadeHighlight (fadeStep);
+}
+
+void ParameterPanel::timerCallback()
+{
+    fadeHighlights();
 }

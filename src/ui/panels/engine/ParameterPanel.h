@@ -69,6 +69,9 @@ public:
     // identifier is empty or there is no data object.
     void writeFromGui (const juce::Identifier& id, int value) override;
 
+    // One step of the highlight fade, as the panel's 33 ms timer runs it.
+    void fadeHighlights();
+
     void mouseDown (const juce::MouseEvent& e) override;
     void visibilityChanged() override;
     void paint (juce::Graphics& g) override;
