@@ -112,6 +112,17 @@ TEST_F (ProcessorTest, DeviceAudioReadOnTheRealClockNeverUnderrunsAndFollowsTheD
     std::printf ("%d blocks: mean ratio %+.1f ppm off the drifted one, block-to-block rms %.1f ppm\n", result.blocks,
                  meanErrorPpm, rmsPpm);
 
+    // How long the program took to answer the engine's blocks: an answer later than
+    // three block periods delays the next block's stamp enough to count as a jump.
+    if (auto* open = engine->openDevice (kUid); open != nullptr && open->audio != nullptr)
+    {
+        const auto times = open->audio->answerTimes();
+        const double period = 1000.0 * 128 / 48000.0;
+        const auto late = std::count_if (times.begin(), times.end(), [&] (double t) { return t >= 3.0 * period; });
+        const double longest = times.empty() ? 0.0 : *std::max_element (times.begin(), times.end());
+        std::printf ("  answers: %zu, longest %.2f ms, %ld of them 3 block periods or more\n", times.size(), longest,
+                     static_cast<long> (late));
+    }
     for (int status = 1; status < 8; ++status)
         if (result.byStatus[status] > 0)
             std::printf ("  read status %d: %d blocks\n", status, result.byStatus[status]);
