@@ -1,130 +1,126 @@
 #include "ui/editor/PluginAudioProcessorEditor.h"
 
+#include "foundation/Logger.h"
 #include "processor/PluginEditorFactory.h"
 #include "processor/VantuAudioProcessor.h"
-#include "ui/lookandfeel/CorvanelFonts.h"
-
-#include <algorithm>
-
-namespace
-{
-constexpr int refreshIntervalMs = 500;
-const juce::Colour background (0xFF1E1E1E);
-const juce::Colour text (0xFFF0F0F0);
-const juce::Colour dimText (0xFF646464);
-const juce::Colour footer (0xFF2A2A2A);
-const juce::Colour errorText (0xFFE05A4F);
-const juce::Colour warningText (0xFFE0B040);
-constexpr int notificationRowHeight = 26;
-
-juce::Colour severityColour (int severity)
-{
-    switch (severity)
-    {
-        case Notification::Error: return errorText;
-        case Notification::Warning: return warningText;
-        default: return text;
-    }
-}
-} // namespace
+#include "ui/widgets/ComponentSnapshot.h"
+#include "ui/widgets/modal/ModalDismissal.h"
 
 PluginAudioProcessorEditor::PluginAudioProcessorEditor (VantuAudioProcessor& processor)
     : juce::AudioProcessorEditor (processor), vantu (processor)
 {
-    setResizable (false, false);
-    updateSize();
-    refresh();
+    lookAndFeel = std::make_unique<LookAndFeelCorvanel>();
+    juce::LookAndFeel::setDefaultLookAndFeel (lookAndFeel.get());
+    setLookAndFeel (lookAndFeel.get());
+
+    content = std::make_unique<MainContentComponent> (vantu);
+    addAndMakeVisible (*content);
+
+    vantu.getMachineDataUpdateTimer()->start();
     vantu.getPluginState()->addChangeListener (this);
-    vantu.getNotificationManager().addChangeListener (this);
-    startTimer (refreshIntervalMs);
+
+    // The sample publisher runs for the processor's whole life; the editor
+    // neither starts nor stops it.
+
+    if (vantu.getGlobalPreferences()->getDisableOpenGL())
+        FH_LOG (spdlog::level::info, "OpenGL is disabled.");
+    else
+        openGLContext.attachTo (*this);
+
+    const int height = getBaseHeight();
+    setResizable (false, false);
+    getConstrainer()->setFixedAspectRatio (static_cast<double> (baseWidth) / height);
+    setSize (baseWidth, height);
+
+    startTimer (positionCheckMs);
 }
 
 PluginAudioProcessorEditor::~PluginAudioProcessorEditor()
 {
     stopTimer();
-    vantu.getNotificationManager().removeChangeListener (this);
+    if (openGLContext.isAttached())
+        openGLContext.detach();
     vantu.getPluginState()->removeChangeListener (this);
+    vantu.getMachineDataUpdateTimer()->stop();
+    content.reset();
+    juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
+    setLookAndFeel (nullptr);
+    lookAndFeel.reset();
+}
+
+int PluginAudioProcessorEditor::getBaseHeight() const
+{
+    auto& state = *vantu.getPluginState();
+    const bool band = state.getBoolProperty (PluginStateIds::openedPads, false)
+        || state.getBoolProperty (PluginStateIds::openedKeyboard, false);
+    return band ? baseHeight + bandHeight : baseHeight;
 }
 
 void PluginAudioProcessorEditor::updateSize()
 {
+    const int height = getBaseHeight();
+    getConstrainer()->setFixedAspectRatio (static_cast<double> (baseWidth) / height);
     const auto scale = static_cast<float> (vantu.getPluginState()->getIntProperty (PluginStateIds::uiScale, 100)) / 100.0f;
-    const auto area = juce::Rectangle<float> (0.0f, 0.0f, kBaseWidth, kBaseHeight).transformedBy (
-                          juce::AffineTransform::scale (scale)).getSmallestIntegerContainer();
-    if (area.getWidth() > 0 && area.getHeight() > 0)
-        setSize (area.getWidth(), area.getHeight());
-}
-
-void PluginAudioProcessorEditor::changeListenerCallback (SafeChangeBroadcaster* source)
-{
-    if (source == &vantu.getNotificationManager())
-        refresh();
-    else if (source->lastMessage == PluginStateIds::uiScale.toString())
-        updateSize();
-    else if (source->lastMessage == PluginStateIds::selectedDeviceName.toString())
-        refresh();
-}
-
-void PluginAudioProcessorEditor::timerCallback()
-{
-    refresh();
-}
-
-void PluginAudioProcessorEditor::refresh()
-{
-    const auto device = vantu.getPluginState()->getSelectedDeviceNameOrDefault();
-    const bool connected = vantu.getEngineClient().getMessageConnection()->getProtocolVersion() != 0;
-    auto active = vantu.getNotificationManager().getActiveNotifications();
-    std::stable_sort (active.begin(), active.end(), [] (const auto& a, const auto& b) { return a->severity < b->severity; });
-    juce::StringArray lines;
-    std::vector<int> severities;
-    for (const auto& notification : active)
-    {
-        lines.add (Notification::severityCaption (notification->severity) + ": " + notification->textFunction());
-        severities.push_back (notification->severity);
-    }
-
-    if (device != deviceText || connected != engineConnected || lines != notificationLines)
-    {
-        deviceText = device;
-        engineConnected = connected;
-        notificationLines = lines;
-        notificationSeverities = severities;
-        repaint();
-    }
+    const auto area = juce::Rectangle<float> (0.0f, 0.0f, static_cast<float> (baseWidth), static_cast<float> (height))
+                          .transformedBy (juce::AffineTransform::scale (scale))
+                          .getSmallestIntegerContainer();
+    content->setVisible (false);
+    setSize (area.getWidth(), area.getHeight());
+    content->setVisible (true);
 }
 
 void PluginAudioProcessorEditor::paint (juce::Graphics& g)
 {
-    g.fillAll (background);
-    const auto scale = static_cast<float> (getWidth()) / kBaseWidth;
-    auto area = getLocalBounds().reduced (juce::roundToInt (40.0f * scale));
+    g.fillAll (getLookAndFeel().findColour (0x2000100));
+}
 
-    g.setColour (text);
-    g.setFont (CorvanelFonts::atHeight ("Grotesk Text 75", 48.0f * scale));
-    g.drawText (vantu.getDeviceName(), area.removeFromTop (juce::roundToInt (64.0f * scale)),
-                juce::Justification::centredLeft);
-
-    g.setFont (CorvanelFonts::atHeight ("Grotesk Text 55", 24.0f * scale));
-    g.drawText (deviceText, area.removeFromTop (juce::roundToInt (40.0f * scale)), juce::Justification::centredLeft);
-
-    g.setColour (engineConnected ? text : dimText);
-    g.drawText (engineConnected ? "Engine connected" : "Engine not connected",
-                area.removeFromTop (juce::roundToInt (40.0f * scale)), juce::Justification::centredLeft);
-
-    if (notificationLines.isEmpty())
+void PluginAudioProcessorEditor::resized()
+{
+    if (content == nullptr)
         return;
-    const int rowHeight = juce::roundToInt ((float) notificationRowHeight * scale);
-    auto strip = getLocalBounds().removeFromBottom (rowHeight * notificationLines.size() + juce::roundToInt (12.0f * scale));
-    g.setColour (footer);
-    g.fillRect (strip);
-    strip.reduce (juce::roundToInt (40.0f * scale), juce::roundToInt (6.0f * scale));
-    g.setFont (CorvanelFonts::atHeight ("Grotesk Text 55", 15.0f * scale));
-    for (int i = 0; i < notificationLines.size(); ++i)
+    const int height = getBaseHeight();
+    getConstrainer()->setFixedAspectRatio (static_cast<double> (baseWidth) / height);
+    const auto scale = static_cast<float> (getWidth()) / static_cast<float> (baseWidth);
+    content->setTransform (juce::AffineTransform::scale (scale));
+    content->setBounds (-1, 0, MainContentComponent::contentWidth, height);
+}
+
+bool PluginAudioProcessorEditor::keyPressed (const juce::KeyPress& key)
+{
+    const auto wanted = juce::ModifierKeys::ctrlModifier | juce::ModifierKeys::shiftModifier;
+    if (key.getKeyCode() == juce::KeyPress::endKey
+        && (key.getModifiers().getRawFlags() & juce::ModifierKeys::allKeyboardModifiers) == wanted)
     {
-        g.setColour (severityColour (notificationSeverities[(size_t) i]));
-        g.drawFittedText (notificationLines[i], strip.removeFromTop (rowHeight), juce::Justification::centredLeft, 1, 0.9f);
+        saveComponentSnapshot (*this, snapshotName, snapshotWidth);
+        return true;
     }
+    return false;
+}
+
+void PluginAudioProcessorEditor::changeListenerCallback (SafeChangeBroadcaster* source)
+{
+    if (source == vantu.getPluginState().get())
+        updateSize();
+}
+
+void PluginAudioProcessorEditor::timerCallback()
+{
+    const auto bounds = getScreenBounds();
+    if (screenBoundsKnown && bounds == lastScreenBounds)
+        return;
+    screenBoundsKnown = true;
+    lastScreenBounds = bounds;
+    juce::PopupMenu::dismissAllActiveMenus();
+    auto& desktop = juce::Desktop::getInstance();
+    for (int i = 0; i < desktop.getNumComponents(); ++i)
+        if (auto* component = desktop.getComponent (i))
+            ModalDismissal::postDismiss (*component);
+    // Call-out boxes live inside the main content, not on the desktop: every
+    // modal component gets the command too (those already told answer once).
+    auto* modal = juce::ModalComponentManager::getInstance();
+    for (int i = 0; i < modal->getNumModalComponents(); ++i)
+        if (auto* component = modal->getModalComponent (i); component != nullptr && ! component->isOnDesktop())
+            ModalDismissal::postDismiss (*component);
 }
 
 void installPluginEditor()

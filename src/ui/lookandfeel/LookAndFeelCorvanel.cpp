@@ -105,7 +105,8 @@ void LookAndFeelCorvanel::drawActionButton (juce::Graphics& g, ActionButton& but
 
     g.setFont (font);
     g.setColour (textColour);
-    g.drawFittedText (button.getButtonText(), buttonTextArea (button, font), juce::Justification::centred, 1, 1.0f);
+    // A text a little too wide for its button is narrowed rather than cut.
+    g.drawFittedText (button.getButtonText(), buttonTextArea (button, font), juce::Justification::centred, 1, 0.85f);
 }
 
 void LookAndFeelCorvanel::drawCustomTabButton (juce::Graphics& g, CustomTabButton& button, bool isHighlighted, bool isDown)

@@ -39,5 +39,6 @@ void LogoPart::paint (juce::Graphics& g)
     g.drawText ("Fernhollow", getFamilyWordArea(), juce::Justification::centredLeft, true);
 
     g.setFont (CorvanelFonts::atPoints (CorvanelFonts::text55, 14.0f));
-    g.drawText ("/ " + deviceName, getDeviceTextArea(), juce::Justification::centredLeft, true);
+    // A device name a little too wide for its box is narrowed rather than cut.
+    g.drawFittedText ("/ " + deviceName, getDeviceTextArea(), juce::Justification::centredLeft, 1, 0.85f);
 }

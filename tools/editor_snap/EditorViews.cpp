@@ -1,0 +1,61 @@
+#include "EditorViews.h"
+
+#include "foundation/NotificationManager.h"
+#include "processor/VantuAudioProcessor.h"
+#include "ui/editor/MainContentComponent.h"
+
+namespace editorsnap
+{
+namespace
+{
+    using namespace std::chrono_literals;
+
+    void showNotification (fhtest::EditorHarness& h, const juce::String& text, int severity,
+                           std::vector<Notification::Response> responses = {})
+    {
+        auto n = std::make_shared<Notification> (text, severity, std::move (responses), true);
+        h.processor().getNotificationManager().addNotification (n, true);
+    }
+
+    void clickSection (fhtest::EditorHarness& h, const juce::String& text)
+    {
+        if (auto* button = h.findByText (text))
+            h.click (*button);
+        h.pumpFor (100ms);
+    }
+}   // namespace
+
+const std::vector<EditorView>& editorViews()
+{
+    // Later parts of the editor add their views here, one row each.
+    static const std::vector<EditorView> views {
+        { "kit-editor", "the editor as it opens, on the \"Kit Editor\" section", {}, {} },
+        { "sound-browser",
+          "the \"Sound Browser\" section",
+          {},
+          [] (fhtest::EditorHarness& h) { clickSection (h, "Sound Browser"); } },
+        { "footer-notifications",
+          "an error, a warning and an info in the footer",
+          {},
+          [] (fhtest::EditorHarness& h) {
+              showNotification (h, "Cannot reach the device.", Notification::Error);
+              showNotification (h, "The audio buffer is larger than recommended.", Notification::Warning);
+              showNotification (h, "A new total-recall session was started.", Notification::Info);
+              h.pumpFor (200ms);
+          } },
+        { "footer-question",
+          "a question with its answer buttons in the footer",
+          {},
+          [] (fhtest::EditorHarness& h) {
+              showNotification (h, "The device's project differs from the plug-in's. Which one should be kept?",
+                                Notification::Question, { Notification::PluginState, Notification::DeviceState });
+              h.pumpFor (200ms);
+          } },
+        { "welcome",
+          "the welcome screen (plug-in wrappers only)",
+          [] (fhtest::EditorHarness::Options& o) { o.showWelcomeScreen = true; },
+          {} },
+    };
+    return views;
+}
+}   // namespace editorsnap
