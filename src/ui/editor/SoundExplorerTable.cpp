@@ -169,8 +169,11 @@ juce::Component* SoundExplorerTable::refreshComponentForCell (int, int, bool, ju
     return nullptr;
 }
 
-void SoundExplorerTable::cellDoubleClicked (int row, int, const juce::MouseEvent&)
+void SoundExplorerTable::cellDoubleClicked (int row, int, const juce::MouseEvent& event)
 {
+    // Two quick right clicks open the menu twice; they load nothing.
+    if (event.mods.isRightButtonDown())
+        return;
     loadRowIntoActiveTrack (row);
 }
 
