@@ -1,4 +1,5 @@
 #include "EditorViews.h"
+#include "SoundBrowserViews.h"
 
 #include "foundation/NotificationManager.h"
 #include "processor/VantuAudioProcessor.h"
@@ -51,6 +52,13 @@ const std::vector<EditorView>& editorViews()
                                 Notification::Question, { Notification::PluginState, Notification::DeviceState });
               h.pumpFor (200ms);
           } },
+        { "sound-browser-filters", "the library filtered by the tag \"Kick\" and the voice \"TRK 1\"", {},
+          showBrowserFiltered },
+        { "sound-browser-filters-hidden", "the same filters folded away under \"SHOW FILTERS\"", {},
+          showBrowserFiltersHidden },
+        { "sound-browser-protected", "bank A at its protected, trackless and empty slots", {}, showBrowserProtectedSlots },
+        { "sound-browser-delete-question", "three sounds selected and Delete pressed: the question in the footer", {},
+          showBrowserDeleteQuestion },
         { "welcome",
           "the welcome screen (plug-in wrappers only)",
           [] (fhtest::EditorHarness::Options& o) { o.showWelcomeScreen = true; },

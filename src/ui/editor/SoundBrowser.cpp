@@ -40,8 +40,3 @@ void SoundBrowser::resized()
     libraryCaption.setBounds (left + gap + 7, 2, juce::jmax (right - gap - 4, 0), 24);
     libraryPanel.setBounds (left + gap + 3, 26, right - gap, 508);
 }
-
-void SoundBrowser::setScrollWheelEnabled (bool enabled)
-{
-    scrollWheelEnabled = enabled;
-}

@@ -1,18 +1,18 @@
 #pragma once
 
+#include "ui/editor/MainTabComponent.h"
 #include "ui/editor/SoundExplorerPanel.h"
 #include "ui/widgets/Labels.h"
-#include "ui/widgets/MouseWheelValueChangeEnabler.h"
 #include "ui/widgets/Panel.h"
 
 class VantuAudioProcessor;
 
 // The "Sound Browser" section: the kit's track rows, the project's sound pool
 // and the library side by side under their captions; the drag-and-drop
-// container inside which sounds move between the three. Message thread only.
-class SoundBrowser : public juce::Component,
-                     public juce::DragAndDropContainer,
-                     public MouseWheelValueChangeEnabler
+// container inside which sounds move between the three. The main content's
+// second section; its wheel flag follows "SliderMouseWheel". Message thread only.
+class SoundBrowser : public MainTabComponent,
+                     public juce::DragAndDropContainer
 {
 public:
     explicit SoundBrowser (VantuAudioProcessor& processor);
@@ -20,9 +20,6 @@ public:
 
     void paint (juce::Graphics& g) override;
     void resized() override;
-    // Message thread: the shared "SliderMouseWheel" value changed.
-    void setScrollWheelEnabled (bool enabled) override;
-    bool isScrollWheelEnabled() const noexcept { return scrollWheelEnabled; }
 
     SmallLabel trackCaption { "KIT TRACK SOUNDS" };
     SmallLabel poolCaption { "PROJECT SOUND POOL" };
@@ -30,7 +27,4 @@ public:
     SoundExplorerPanel libraryPanel;
     corvanel::Panel poolPanel;     // the pool table's place
     corvanel::Panel trackPanel;    // the track rows' place
-
-private:
-    bool scrollWheelEnabled = false;
 };

@@ -1,9 +1,10 @@
 #include "ui/editor/EditorSections.h"
 
 #include "processor/VantuAudioProcessor.h"
+#include "ui/editor/SoundBrowser.h"
 
-// The "Sound Browser" section: empty until the sound browser exists.
-std::unique_ptr<MainTabComponent> makeSoundBrowserSection (VantuAudioProcessor&)
+// The "Sound Browser" section.
+std::unique_ptr<MainTabComponent> makeSoundBrowserSection (VantuAudioProcessor& processor)
 {
-    return std::make_unique<MainTabComponent>();
+    return std::make_unique<SoundBrowser> (processor);
 }
