@@ -2,6 +2,7 @@
 
 #include "ui/editor/MainTabComponent.h"
 #include "ui/editor/SoundExplorerPanel.h"
+#include "ui/editor/SoundSlotsPanel.h"
 #include "ui/widgets/Labels.h"
 #include "ui/widgets/Panel.h"
 
@@ -25,6 +26,6 @@ public:
     SmallLabel poolCaption { "PROJECT SOUND POOL" };
     SmallLabel libraryCaption { "+TRUNX SOUND LIBRARY" };
     SoundExplorerPanel libraryPanel;
-    corvanel::Panel poolPanel;     // the pool table's place
+    SoundSlotsPanel poolPanel;
     corvanel::Panel trackPanel;    // the track rows' place
 };

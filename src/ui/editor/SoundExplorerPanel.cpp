@@ -1,6 +1,7 @@
 #include "ui/editor/SoundExplorerPanel.h"
 
 #include "model/tables/MachineTables.h"
+#include "ui/editor/BrowserRule.h"
 #include "ui/lookandfeel/ColourIds.h"
 #include "ui/lookandfeel/CorvanelFonts.h"
 
@@ -12,13 +13,6 @@ namespace
 constexpr int libraryHue = 9;
 constexpr int hideButtonWidth = 116;
 const juce::Colour lineColour (0xff24604e);
-
-// A 1-pixel line across the panel (inset 4 on the left, 8 on the right).
-void drawRule (juce::Graphics& g, int width, int y)
-{
-    if (width - 8 > 4)
-        g.fillRect (4, y, width - 12, 1);
-}
 } // namespace
 
 SoundExplorerPanel::HideFilterButton::HideFilterButton() : juce::Button ("Hide Filters")
@@ -190,14 +184,14 @@ void SoundExplorerPanel::paint (juce::Graphics& g)
     if (filtersHidden())
         return;
     g.setColour (lineColour);
-    drawRule (g, getWidth(), bankButtons.getY() - 2 - 1);
-    drawRule (g, getWidth(), bankButtons.getBottom() + 2);
-    drawRule (g, getWidth(), voiceButtons.getY() - 2);
-    drawRule (g, getWidth(), voiceButtons.getBottom() + 2);
+    drawBrowserRule (g, getWidth(), bankButtons.getY() - 2 - 1);
+    drawBrowserRule (g, getWidth(), bankButtons.getBottom() + 2);
+    drawBrowserRule (g, getWidth(), voiceButtons.getY() - 2);
+    drawBrowserRule (g, getWidth(), voiceButtons.getBottom() + 2);
 }
 
 void SoundExplorerPanel::paintOverChildren (juce::Graphics& g)
 {
     g.setColour (lineColour);
-    drawRule (g, getWidth(), table.getY() + 24);
+    drawBrowserRule (g, getWidth(), table.getY() + 24);
 }

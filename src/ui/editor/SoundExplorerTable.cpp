@@ -4,7 +4,9 @@
 #include "model/tables/ParameterIds.h"
 #include "processor/LibraryRemovalQuestion.h"
 #include "processor/VantuAudioProcessor.h"
+#include "ui/editor/ActiveEditTrack.h"
 #include "ui/editor/SoundDragItem.h"
+#include "ui/editor/TableDropRow.h"
 #include "ui/lookandfeel/ColourIds.h"
 #include "ui/lookandfeel/CorvanelFonts.h"
 #include "ui/widgets/selectors/TagButtons.h"
@@ -186,12 +188,8 @@ void SoundExplorerTable::loadRowIntoActiveTrack (int row)
 {
     if (! isRow (row) || ! rows[(size_t) row].used)
         return;
-    int track = -1;
-    if (! processor.getDeviceInterface().getSettings().getValue (Settings_ActiveEditTrack, track))
-        return;
-    if (track < 0 || track > 11)   // 12 is the effects block: no sound to load into
-        return;
-    processor.getDeviceInterface().getSoundLibrary().getOwner()->loadSound (track, clampSlot (rows[(size_t) row].slot));
+    if (const auto track = activeTrackToLoadInto (processor.getDeviceInterface().getSettings()))
+        processor.getDeviceInterface().getSoundLibrary().getOwner()->loadSound (*track, clampSlot (rows[(size_t) row].slot));
 }
 
 void SoundExplorerTable::addTrackItems (juce::PopupMenu& menu, const std::function<bool (int)>& allowed)
@@ -310,11 +308,7 @@ bool SoundExplorerTable::isInterestedInDragSource (const SourceDetails& details)
 
 int SoundExplorerTable::rowForDropPosition (juce::Point<int> position) const
 {
-    const auto* viewport = getViewport();
-    if (position.x < 0 || position.x >= getWidth() || viewport == nullptr || position.y < viewport->getY())
-        return -1;
-    const int row = (position.y - 8 + viewport->getViewPositionY() - viewport->getY()) / getRowHeight();
-    return isRow (row) ? row : -1;
+    return tableDropRow (*this, position, static_cast<int> (rows.size()));
 }
 
 void SoundExplorerTable::itemDragMove (const SourceDetails& details)
