@@ -3,6 +3,7 @@
 #include "foundation/Logger.h"
 #include "model/tables/ParameterTable.h"
 #include "platform/ThreadPriority.h"
+#include "processor/AudioRecorderCollection.h"
 #include "processor/BufferSafetyMargin.h"
 #include "processor/BusLayouts.h"
 #include "processor/DeviceOpenSequence.h"
@@ -72,6 +73,8 @@ CommonAudioProcessor::CommonAudioProcessor (const juce::StringArray& busNames, c
     worker.getIoProcessor().startThread (threadPriorityFromLevel (ioThreadPriority));
     worker.startThread (threadPriorityFromLevel (workerThreadPriority));
 
+    // Before the client starts: its audio thread feeds the recorders.
+    recorderCollection = std::make_unique<AudioRecorderCollection> (*this);
     client->start();
 }
 
@@ -322,6 +325,8 @@ void CommonAudioProcessor::audioBlockReceived (float* const* deviceChannels, int
 {
     audioExchange.exchangeDeviceBlock (deviceChannels, numDeviceChannels, hostChannels, numHostChannels, numSamples,
                                        timeStampMs, getTotalNumInputChannels(), released.load());
+    if (hostContext.isStandalone() && ! released.load() && recorderCollection != nullptr)
+        recorderCollection->pushDeviceBlock (deviceChannels, numDeviceChannels, numSamples);
     if (streamRestart.load())
     {
         updateLatency (true);

@@ -30,6 +30,8 @@
 #include <memory>
 #include <set>
 
+class AudioRecorderCollection;
+
 // The device-independent core of the plug-in processor: the framework processor
 // that owns the engine client, the job pool, the asynchronous data worker, the
 // device model, the notification manager and the data-update timer, and shares
@@ -182,6 +184,8 @@ public:
     float getMainOutputGain() const noexcept { return outputStage.getMainGain(); }
     const HostOutputStage& getOutputStage() const noexcept { return outputStage; }
     TransportSync& getTransportSync() noexcept { return transportSync; }
+    // One recorder per output bus; fed with the device's blocks in the standalone wrapper only.
+    AudioRecorderCollection& getRecorderCollection() noexcept { return *recorderCollection; }
 
     // Recomputes the latency reported to the host, in host samples: the host-to-device
     // target plus the stream latency and the device-to-host target at the host rate.
@@ -236,6 +240,7 @@ private:
     const HostContext hostContext;
     const bool hostIsCubaseFamily;
     PluginVolatileState volatileState;
+    std::unique_ptr<AudioRecorderCollection> recorderCollection;   // made last in the constructor
     std::unique_ptr<RemoteDeviceClient> client;
     DeviceAudioExchange audioExchange;
     std::atomic<int> hostBlockSize { 0 };

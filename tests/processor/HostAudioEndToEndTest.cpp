@@ -5,7 +5,7 @@
 #include "SyncModeProcessor.h"
 #include "ProcessorFixture.h"
 
-#include "support/AudioThreadChecks.h"
+#include "support/MarkingDeviceListener.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,44 +17,7 @@ using namespace processortest;
 
 namespace
 {
-// Passes every device-listener call on to the processor, with the audio-thread
-// entry points marked so that their heap and blocking calls are counted.
-class MarkingListener : public RemoteDeviceClient::DeviceListener
-{
-public:
-    explicit MarkingListener (CommonAudioProcessor& p) : processor (p) {}
-
-    void deviceOpened() override { processor.deviceOpened(); }
-    void deviceClosed() override { processor.deviceClosed(); }
-    void streamCharacteristicsChanged() override { processor.streamCharacteristicsChanged(); }
-    void audioBlockReceived (float* const* device, int numDevice, float* const* host, int numHost, int numSamples,
-                             double timeStampMs) override
-    {
-        const fhtest::ScopedAudioThread mark;
-        processor.audioBlockReceived (device, numDevice, host, numHost, numSamples, timeStampMs);
-        note (mark.calls());
-    }
-    void engineDataReceived (const std::uint8_t* data, int length) override { processor.engineDataReceived (data, length); }
-    void fillPluginData (std::uint8_t* data, int capacity, int numSamples, int stride) override
-    {
-        const fhtest::ScopedAudioThread mark;
-        processor.fillPluginData (data, capacity, numSamples, stride);
-        note (mark.calls());
-    }
-    void asyncDataReceived (const std::uint8_t* data, int length) override { processor.asyncDataReceived (data, length); }
-
-    std::atomic<std::uint64_t> calls { 0 };
-    std::atomic<std::uint64_t> blocks { 0 };
-
-private:
-    void note (const fhtest::AudioThreadCalls& c)
-    {
-        calls += c.total();
-        ++blocks;
-    }
-
-    CommonAudioProcessor& processor;
-};
+using MarkingListener = fhtest::MarkingDeviceListener;
 
 // The host: its own thread, one block every blockSize / 44100 s on the real clock.
 class TestHostThread
