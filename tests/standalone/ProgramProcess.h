@@ -89,6 +89,14 @@ public:
         if (pid <= 0)
             return -1;
         ::kill (pid, SIGINT);
+        return waitForExit (timeoutMs);
+    }
+
+    // Waits (up to timeoutMs) for the child to end by itself; its exit code, or -1.
+    int waitForExit (int timeoutMs)
+    {
+        if (pid <= 0)
+            return -1;
         for (int waited = 0; waited < timeoutMs; waited += 10)
         {
             int status = 0;
