@@ -4,6 +4,9 @@
 #include "foundation/NotificationManager.h"
 #include "processor/VantuAudioProcessor.h"
 #include "ui/editor/MainContentComponent.h"
+#include "ui/editor/VantuKitSoundEditor.h"
+#include "ui/panels/fxblock/MasterOverdrivePanel.h"
+#include "ui/widgets/StaticPanel.h"
 
 namespace editorsnap
 {
@@ -24,13 +27,39 @@ namespace
             h.click (*button);
         h.pumpFor (100ms);
     }
+
+    // The kit editor on one of its tabs (0 = T1).
+    void showKitEditorTab (fhtest::EditorHarness& h, int tab)
+    {
+        auto& kit = dynamic_cast<VantuKitSoundEditor&> (h.content().getSection (MainContentComponent::kitEditorSection));
+        if (auto* button = kit.getTabs().getTabbedButtonBar().getTabButton (tab))
+            h.click (*button);
+        h.tick();
+        h.pumpFor (100ms);
+    }
+
+    // The drive panel in a "DRIVE" section of the effects block's size.
+    std::unique_ptr<juce::Component> drivePanelAlone (fhtest::EditorHarness& h)
+    {
+        auto section = std::make_unique<Corvanel::StaticPanel>();
+        auto* panel = new MasterOverdrivePanel (h.processor());
+        panel->setHue (14);
+        section->setHeading ("DRIVE");
+        section->setContent (panel);
+        section->setSize (118, 342);
+        h.tick();
+        return section;
+    }
 }   // namespace
 
 const std::vector<EditorView>& editorViews()
 {
     // Later parts of the editor add their views here, one row each.
     static const std::vector<EditorView> views {
-        { "kit-editor", "the editor as it opens, on the \"Kit Editor\" section", {}, {} },
+        { "kit-editor", "the editor as it opens, on the \"Kit Editor\" section (T1)", {}, {} },
+        { "kit-editor-t10", "the kit editor on T10 (analog filter)", {}, [] (fhtest::EditorHarness& h) { showKitEditorTab (h, 9); } },
+        { "kit-editor-t12", "the kit editor on T12", {}, [] (fhtest::EditorHarness& h) { showKitEditorTab (h, 11); } },
+        { "drive-panel", "the effects block's drive panel alone", {}, {}, drivePanelAlone },
         { "sound-browser",
           "the \"Sound Browser\" section",
           {},

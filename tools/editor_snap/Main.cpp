@@ -51,7 +51,13 @@ bool writeView (const editorsnap::EditorView& view, const Settings& settings, ju
         if (view.show)
             view.show (harness);
         harness.pumpFor (std::chrono::milliseconds (100));
-        if (! harness.writePng (file))
+        std::unique_ptr<juce::Component> alone;
+        if (view.alone)
+        {
+            alone = view.alone (harness);
+            harness.pumpFor (std::chrono::milliseconds (100));
+        }
+        if (! harness.writePng (file, alone.get(), alone != nullptr ? static_cast<float> (settings.scale) / 100.0f : 1.0f))
         {
             std::cerr << "cannot write " << file.getFullPathName() << "\n";
             return false;

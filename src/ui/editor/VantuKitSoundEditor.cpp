@@ -78,12 +78,6 @@ void VantuKitSoundEditor::changeListenerCallback (juce::ChangeBroadcaster*)
     volatileState.setSelectedTab (index);
 }
 
-void VantuKitSoundEditor::mouseWheelMove (const juce::MouseEvent& e, const juce::MouseWheelDetails& wheel)
-{
-    if (! wheelKept)
-        juce::Component::mouseWheelMove (e, wheel);
-}
-
 void VantuKitSoundEditor::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colour (backgroundColour));

@@ -3,7 +3,7 @@
 #include "model/MachineDataListener.h"
 #include "processor/PanelContextIfc.h"
 #include "processor/PluginVolatileState.h"
-#include "ui/widgets/MouseWheelValueChangeEnabler.h"
+#include "ui/editor/MainTabComponent.h"
 #include "ui/widgets/tabs/MyTabbedComponent.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -17,11 +17,11 @@ class TrackTab;
 // each), "ANALOG FX BLOCK" and "EFFECTS". The selected tab follows the
 // device's active edit track (0..12; the device never selects "EFFECTS"), and
 // every tab change goes to the processor's volatile state; nothing here is
-// written to the device. While mouse-wheel editing of knobs is on, wheel
-// events that reach the section stay here. Message thread only.
-class VantuKitSoundEditor : public juce::Component,
+// written to the device. The main content's first section: while mouse-wheel
+// editing of knobs is on, wheel events that reach the section stay here (the
+// section's wheel flag). Message thread only.
+class VantuKitSoundEditor : public MainTabComponent,
                             public MachineDataObject::Listener<int, Vantu::Settings>,
-                            public MouseWheelValueChangeEnabler,
                             private juce::ChangeListener
 {
 public:
@@ -39,15 +39,13 @@ public:
     MyTabbedComponent& getTabs() { return *tabs; }
     // The track tab of a track (0..11); null for any other index.
     TrackTab* getTrackTab (int trackIndex) const;
-    bool isWheelKept() const { return wheelKept; }
+    // The selected tab (0..11 are the tracks), which a return from the sound
+    // browser selects as the volatile state's track.
+    int getCurrentTabIndex() const override { return tabs->getCurrentTabIndex(); }
 
     // Message thread, from the data-update timer's poll: the active edit track.
     void valueChanged (Vantu::Settings* owner, const juce::Identifier& id, int value) override;
 
-    // MouseWheelValueChangeEnabler (message thread): whether wheel events stay here.
-    void setScrollWheelEnabled (bool enabled) override { wheelKept = enabled; }
-
-    void mouseWheelMove (const juce::MouseEvent& e, const juce::MouseWheelDetails& wheel) override;
     void paint (juce::Graphics& g) override;
     void resized() override;
     void lookAndFeelChanged() override;
@@ -60,7 +58,6 @@ private:
 
     PluginVolatileState& volatileState;
     std::unique_ptr<MyTabbedComponent> tabs;
-    bool wheelKept = false;
 
     JUCE_DECLARE_NON_COPYABLE (VantuKitSoundEditor)
 };

@@ -92,8 +92,8 @@ namespace
     }
 
     // The section bar switches the shown section; the sound browser clears the
-    // volatile state's selected track, a return to the kit editor keeps it
-    // unless the kit editor shows a track tab.
+    // volatile state's selected track, a return to the kit editor selects its
+    // current track tab's track.
     TEST_F (EditorTest, SectionSwitchShowsOneSectionAndSetsTheSelectedTrack)
     {
         auto& h = make (standalone);
@@ -128,7 +128,7 @@ namespace
         h.click (*kitButton);
         EXPECT_TRUE (h.pumpUntil ([&] { return content.getSection (0).isVisible(); }));
         EXPECT_FALSE (content.getSection (1).isVisible());
-        EXPECT_EQ (volatileState.getSelectedTrack(), -1);   // the empty kit editor shows no track tab
+        EXPECT_EQ (volatileState.getSelectedTrack(), content.getSection (0).getCurrentTabIndex());   // its current track tab
     }
 
     // The toggles open one band at a time; the editor's height follows.

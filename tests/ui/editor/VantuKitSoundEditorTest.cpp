@@ -1,8 +1,7 @@
 // The kit editor section as a component on a detached panel context: its
-// tabs, the device's active edit track choosing the tab, tab changes reaching
-// the volatile state without a device write, the wheel flag and the look and
-// feel rule.
-#include "../ChangeCounter.h"
+// tabs, the device's active edit track choosing the tab (every edge value),
+// the wheel flag and the look and feel rule. Tab clicks and section switches
+// in the real editor: KitEditorInEditorTest.cpp.
 #include "../panels/PanelTestSupport.h"
 #include "../panels/modulation/MenuTestSupport.h"
 
@@ -24,13 +23,6 @@ protected:
         context.getSettings().setValueFromMachine (Settings_ActiveEditTrack, value, false);
         poll();
         pump();
-    }
-
-    int activeEditTrack()
-    {
-        int v = -99;
-        context.getSettings().getValue (Settings_ActiveEditTrack, v);
-        return v;
     }
 
     PluginVolatileState volatileState;
@@ -107,42 +99,6 @@ TEST_F (KitEditorTest, OpensOnTheActiveEditTrackAtTheFirstPoll)
     EXPECT_EQ (state.getSelectedTrack(), -1);
 }
 
-TEST_F (KitEditorTest, TabClicksReachTheVolatileStateAndWriteNothingToTheDevice)
-{
-    ShownWindow window;
-    window.setSize (1201, 536);
-    window.addAndMakeVisible (editor);
-    setActiveEditTrack (4);
-    ASSERT_EQ (bar.getCurrentTabIndex(), 4);
-
-    auto clickTab = [&] (int index)
-    {
-        auto* button = bar.getTabButton (index);
-        const auto at = window.getLocalPoint (button, button->getLocalBounds().getCentre());
-        edit::clickThroughPeer (window, at, edit::left);
-        pump();
-    };
-
-    struct Case { int tab; int track; };
-    for (const auto& c : { Case { 2, 2 }, Case { 13, -1 }, Case { 12, -1 }, Case { 0, 0 }, Case { 11, 11 } })
-    {
-        clickTab (c.tab);
-        EXPECT_EQ (bar.getCurrentTabIndex(), c.tab);
-        EXPECT_EQ (volatileState.getSelectedTrack(), c.track) << c.tab;
-        EXPECT_EQ (volatileState.getSelectedTab(), c.tab);
-    }
-    EXPECT_EQ (activeEditTrack(), 4) << "a click never sets the device's active edit track";
-    EXPECT_TRUE (kitValues.writes().empty());
-
-    uitest::ChangeCounter changes (volatileState);
-    clickTab (11);
-    EXPECT_EQ (changes.count, 0) << "the tab already selected sends nothing";
-    poll();
-    pump();
-    EXPECT_EQ (bar.getCurrentTabIndex(), 11) << "an unchanged device value does not pull the tab back";
-    window.removeChildComponent (&editor);
-}
-
 // Counts the wheel events that reach it.
 struct WheelParent : juce::Component
 {
@@ -154,19 +110,19 @@ TEST_F (KitEditorTest, KeepsWheelEventsWhileWheelEditingIsOn)
 {
     WheelParent parent;
     parent.addAndMakeVisible (editor);
-    EXPECT_FALSE (editor.isWheelKept());
+    EXPECT_FALSE (editor.wheelFlag);
     edit::wheel (editor, 0.5f);
     EXPECT_EQ (parent.wheels, 1);
 
     juce::Value preference (true);
     editor.referToValue (preference);
-    EXPECT_TRUE (editor.isWheelKept());
+    EXPECT_TRUE (editor.wheelFlag);
     edit::wheel (editor, 0.5f);
     EXPECT_EQ (parent.wheels, 1);
 
     preference = false;
     pump();
-    EXPECT_FALSE (editor.isWheelKept());
+    EXPECT_FALSE (editor.wheelFlag);
     edit::wheel (editor, 0.5f);
     EXPECT_EQ (parent.wheels, 2);
     parent.removeChildComponent (&editor);
