@@ -1,4 +1,5 @@
 #include "EditorViews.h"
+#include "HeaderToolsViews.h"
 #include "SoundBrowserViews.h"
 
 #include "foundation/NotificationManager.h"
@@ -88,6 +89,9 @@ const std::vector<EditorView>& editorViews()
         { "sound-browser-protected", "bank A at its protected, trackless and empty slots", {}, showBrowserProtectedSlots },
         { "sound-browser-delete-question", "three sounds selected and Delete pressed: the question in the footer", {},
           showBrowserDeleteQuestion },
+        { "pads-band", "the twelve track pads in the band, pad T3 held", openPadsBand, showPadsBand },
+        { "keyboard-band", "the on-screen keyboard in the band, on TRK 3's channel with two keys held",
+          openKeyboardBand, showKeyboardBand },
         { "welcome",
           "the welcome screen (plug-in wrappers only)",
           [] (fhtest::EditorHarness::Options& o) { o.showWelcomeScreen = true; },

@@ -37,7 +37,9 @@ MainContentComponent::MainContentComponent (VantuAudioProcessor& processorToUse)
       totalRecallButton (processorToUse),
       sidechainButton (juce::WeakReference<CommonAudioProcessor> (&processorToUse)),
       syncSettings (*processorToUse.getPluginState()),
-      footer (processorToUse.getNotificationManager())
+      footer (processorToUse.getNotificationManager()),
+      pads (processorToUse.getKeyboardState(), processorToUse),
+      keyboard (processorToUse.getKeyboardState())
 {
     auto& state = *processor.getPluginState();
     auto& preferences = *processor.getGlobalPreferences();
@@ -92,6 +94,10 @@ MainContentComponent::MainContentComponent (VantuAudioProcessor& processorToUse)
 
     addChildComponent (keyboard);
     keyboard.setVisible (state.getBoolProperty (PluginStateIds::openedKeyboard, false));
+    keyboard.setWantsKeyboardFocus (false);
+    keyboard.setAvailableRange (0, 127);
+    keyboard.setLowestVisibleKey (0);
+    followSelectedTab();
     addChildComponent (pads);
     pads.setVisible (state.getBoolProperty (PluginStateIds::openedPads, false));
 
@@ -278,8 +284,19 @@ void MainContentComponent::changeListenerCallback (SafeChangeBroadcaster* source
 {
     if (source == &sectionBar)
         switchSection();
-    // The volatile state's selected tab sets the on-screen keyboard's channel
-    // once the keyboard exists.
+    else if (source == &processor.getVolatileState())
+        followSelectedTab();
+}
+
+void MainContentComponent::followSelectedTab()
+{
+    const int tab = processor.getVolatileState().getSelectedTab();
+    if (static_cast<unsigned> (tab) >= 12u)
+        return;
+    // A new channel first releases the keys the keyboard holds.
+    if (keyboard.getMidiChannel() != tab + 1)
+        keyboard.setMidiChannel (juce::jlimit (1, 16, tab + 1));
+    keyboard.setMidiChannelsToDisplay (1 << tab);
 }
 
 void MainContentComponent::switchSection()

@@ -5,6 +5,8 @@
 #include "ui/editor/FooterBar.h"
 #include "ui/editor/HeaderSyncSettings.h"
 #include "ui/editor/MainTabComponent.h"
+#include "ui/editor/CorvanelMidiKeyboardComponent.h"
+#include "ui/editor/MidiPadsComponent.h"
 #include "ui/editor/ReservedPlace.h"
 #include "ui/editor/SidechainBtn.h"
 #include "ui/editor/TotalRecallButton.h"
@@ -67,8 +69,8 @@ public:
     LogoPart& getLogo() { return logo; }
     juce::Component& getDeviceSelector() { return deviceSelector; }
     juce::Component& getCaptureButton() { return captureButton; }
-    juce::Component& getKeyboard() { return keyboard; }
-    juce::Component& getPads() { return pads; }
+    CorvanelMidiKeyboardComponent& getKeyboard() { return keyboard; }
+    MidiPadsComponent& getPads() { return pads; }
     // Null once closed, or when none was built.
     FernhollowWelcomeScreen* getWelcomeScreen() { return welcomeScreen.get(); }
 
@@ -92,6 +94,8 @@ private:
     void addSection (std::unique_ptr<MainTabComponent> section, const juce::String& name);
     void colourStandaloneWindow();
     void switchSection();
+    // The keyboard plays on the channel of the kit editor's track tab (0..11).
+    void followSelectedTab();
 
     VantuAudioProcessor& processor;
     const bool standalone;
@@ -109,9 +113,8 @@ private:
     HeaderSyncSettings syncSettings;
     ReservedPlace deviceSelector { "YetAnotherDeviceSelector" };
     FooterBar footer;
-    // The on-screen pads and keyboard come with the header tools.
-    ReservedPlace pads { "MidiPadsComponent" };
-    ReservedPlace keyboard { "CorvanelMidiKeyboardComponent" };
+    MidiPadsComponent pads;
+    CorvanelMidiKeyboardComponent keyboard;
     juce::ComboBox scaleSelector;
     std::unique_ptr<FernhollowWelcomeScreen> welcomeScreen;
 };
