@@ -4,9 +4,7 @@
 // virtual device answering at once over loopback TCP. The processor is the one
 // the plug-in factory builds, connected to the emulated engine as the program
 // connects.
-#include "processor/PluginProcessorFactory.h"
-#include "processor/VantuAudioProcessor.h"
-
+#include "BenchProcessor.h"
 #include "EmulatorSession.h"
 #include "MessageLoop.h"
 
@@ -26,12 +24,6 @@ bool settled (CommonAudioProcessor& processor)
 void BM_DeviceOpenFillsTheModel (benchmark::State& state)
 {
     const juce::ScopedJuceInitialiser_GUI juce;
-    const auto home = juce::File::createTempFile ("bench-home");
-    home.createDirectory();
-    setenv ("XDG_CONFIG_HOME", home.getFullPathName().toRawUTF8(), 1);   // the processor's preferences stay here
-    // As in the program: no plug-in log.
-    juce::PluginHostType::jucePlugInClientCurrentWrapperType = juce::AudioProcessor::wrapperType_Standalone;
-
     fhemu::EmulatorSession::Settings settings;
     settings.messagePort = 0;
     fhemu::EmulatorSession session (settings);
@@ -43,10 +35,10 @@ void BM_DeviceOpenFillsTheModel (benchmark::State& state)
         return;
     }
 
-    EngineClientOptions options;
-    options.messagePort = session.getMessagePort();
-    auto owner = createPluginProcessor (options, juce::PluginHostType::UnknownHost);
-    auto& processor = dynamic_cast<VantuAudioProcessor&> (*owner);
+    // As in the program: no plug-in log.
+    auto bench = std::make_unique<bench::BenchProcessor> (session.getMessagePort(),
+                                                          juce::AudioProcessor::wrapperType_Standalone);
+    auto& processor = bench->get();
     if (! bench::pumpUntil ([&] { return processor.getEngineClient().isDeviceOpen() && session.openDevice (uid) != nullptr
                                   && session.openDevice (uid)->dataServer.received().numTransactions() >= 36
                                   && settled (processor); }))
@@ -68,9 +60,8 @@ void BM_DeviceOpenFillsTheModel (benchmark::State& state)
         state.SkipWithError ("the model was not filled");
     state.counters["reads"] = benchmark::Counter (36.0, benchmark::Counter::kIsIterationInvariantRate);
 
-    owner.reset();
+    bench.reset();
     session.stop();
-    home.deleteRecursively();
 }
 BENCHMARK (BM_DeviceOpenFillsTheModel)->Unit (benchmark::kMillisecond)->UseRealTime();
 } // namespace

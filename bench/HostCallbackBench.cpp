@@ -4,8 +4,7 @@
 // timed calls. Reported as the share of one core that the callback takes of each
 // block's time (the callback has 0.5 % of a core).
 #include "platform/Clock.h"
-#include "processor/PluginProcessorFactory.h"
-#include "processor/VantuAudioProcessor.h"
+#include "BenchProcessor.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,16 +30,9 @@ int unusedPort()
 void runHostCallback (benchmark::State& state, juce::AudioProcessor::WrapperType wrapper)
 {
     const juce::ScopedJuceInitialiser_GUI juce;
-    const auto home = juce::File::createTempFile ("bench-home");
-    home.createDirectory();
-    setenv ("XDG_CONFIG_HOME", home.getFullPathName().toRawUTF8(), 1);
-    juce::PluginHostType::jucePlugInClientCurrentWrapperType = wrapper;
-
-    EngineClientOptions options;
-    options.messagePort = unusedPort();   // no engine: this benchmark is the engine
-    auto owner = createPluginProcessor (options, juce::PluginHostType::UnknownHost);
-    auto& processor = dynamic_cast<VantuAudioProcessor&> (*owner);
-    DrivenClock clock;
+    DrivenClock clock;   // outlives the processor that reads it
+    bench::BenchProcessor bench (unusedPort(), wrapper);   // no engine: this benchmark is the engine
+    auto& processor = bench.get();
     processor.setClock (clock);
     for (int bus = 0; bus < processor.getBusCount (false); ++bus)
         processor.setBusMonitored (bus, true);   // the standalone mix at its busiest
@@ -105,8 +97,6 @@ void runHostCallback (benchmark::State& state, juce::AudioProcessor::WrapperType
     const double perBlock = timedBlocks > 0 ? timedSeconds / static_cast<double> (timedBlocks) : 0.0;
     state.counters["core_percent_of_block"] = 100.0 * perBlock / (kHostBlock / kHostRate);
     state.counters["ns_per_sample_channel"] = 1e9 * perBlock / (kHostBlock * 20.0);
-    owner.reset();
-    home.deleteRecursively();
 }
 
 void BM_HostCallbackPluginLayout (benchmark::State& state)

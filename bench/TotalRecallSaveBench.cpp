@@ -2,9 +2,7 @@
 // device, the read of its project image (of the given size), the image stored in
 // the plug-in state, then the state stream written; against the engine emulator's
 // virtual device answering at once over loopback TCP.
-#include "processor/PluginProcessorFactory.h"
-#include "processor/VantuAudioProcessor.h"
-
+#include "BenchProcessor.h"
 #include "EmulatorSession.h"
 #include "MessageLoop.h"
 
@@ -25,12 +23,6 @@ bool waitForActive (TotalRecallManager& manager)
 void BM_StateSaveWithTotalRecallSync (benchmark::State& state)
 {
     const juce::ScopedJuceInitialiser_GUI juce;
-    const auto home = juce::File::createTempFile ("bench-home");
-    home.createDirectory();
-    setenv ("XDG_CONFIG_HOME", home.getFullPathName().toRawUTF8(), 1);
-    const auto wrapper = juce::PluginHostType::jucePlugInClientCurrentWrapperType;
-    juce::PluginHostType::jucePlugInClientCurrentWrapperType = juce::AudioProcessor::wrapperType_Undefined;
-
     fhemu::EmulatorSession::Settings settings;
     settings.messagePort = 0;
     fhemu::EmulatorSession session (settings);
@@ -42,10 +34,9 @@ void BM_StateSaveWithTotalRecallSync (benchmark::State& state)
         return;
     }
 
-    EngineClientOptions options;
-    options.messagePort = session.getMessagePort();
-    auto owner = createPluginProcessor (options, juce::PluginHostType::UnknownHost);
-    auto& processor = dynamic_cast<VantuAudioProcessor&> (*owner);
+    auto bench = std::make_unique<bench::BenchProcessor> (session.getMessagePort(),
+                                                          juce::AudioProcessor::wrapperType_Undefined);
+    auto& processor = bench->get();
 
     // A stored session with an image, as in a reopened project: the device appears,
     // the recall asks which side wins, and the device's answer makes the session active.
@@ -89,10 +80,8 @@ void BM_StateSaveWithTotalRecallSync (benchmark::State& state)
         state.SkipWithError ("the device's image was not stored");
     state.SetBytesProcessed (state.iterations() * state.range (0));
 
-    owner.reset();
+    bench.reset();
     session.stop();
-    juce::PluginHostType::jucePlugInClientCurrentWrapperType = wrapper;
-    home.deleteRecursively();
 }
 BENCHMARK (BM_StateSaveWithTotalRecallSync)->Arg (4096)->Arg (1 << 20)->Unit (benchmark::kMillisecond)->UseRealTime();
 } // namespace
