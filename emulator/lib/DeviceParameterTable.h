@@ -48,6 +48,7 @@ inline constexpr int objectMute = 9;
 inline constexpr int objectTrackLevel = 10;
 inline constexpr int objectActiveTrack = 15;
 inline constexpr int objectPatternMute = 16;
+inline constexpr int objectGlobalMode = 17;
 
 // The sound slot that an object id names for a sound of this machine type.
 std::optional<int> soundSlotOfObject (int objectId, int machineType);

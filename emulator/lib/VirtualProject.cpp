@@ -393,6 +393,11 @@ VirtualProject::Notifications VirtualProject::applyParameterWrite (std::uint8_t 
                                   static_cast<std::uint16_t> (std::clamp (value, 0, 0x7F00)));
                 return {};
             }
+            if (objectId == params::objectGlobalMode && value >= 0 && value <= 0xFF)
+            {
+                records::putWord (settingsRecord, records::settingsAt::globalLevels, static_cast<std::uint16_t> (value));
+                return {};
+            }
             if (objectId == params::objectActiveTrack && value >= 0 && value / 256 <= numTracks)
             {
                 settingsRecord[records::settingsAt::activeEditTrack] = static_cast<std::uint8_t> (value / 256);
@@ -635,6 +640,46 @@ std::vector<DeviceNotification> VirtualProject::setMute (int track, bool muted)
     records::putWord (settingsRecord, records::settingsAt::muteMask, mask);
     return { { settingsParameter, static_cast<std::uint16_t> (track), params::objectMute,
                static_cast<std::uint16_t> (muted ? 256 : 0) } };
+}
+
+std::vector<DeviceNotification> VirtualProject::setFxParameter (int objectId, int value)
+{
+    const auto slot = params::fxSlotOfObject (objectId);
+    const auto w = slot ? params::fxWordOfSlot (*slot) : std::nullopt;
+    if (! w)
+    {
+        log (LogLevel::warn, "project: object " + std::to_string (objectId) + " is no parameter of the effects");
+        return {};
+    }
+    std::lock_guard<std::mutex> sl (lock);
+    auto& word = kitRecord.fxWords[static_cast<std::size_t> (*w)];
+    word = static_cast<std::int16_t> (clampTo (params::fxSlotRange (*slot), value));
+    return { { fxParameter, numTracks, static_cast<std::uint16_t> (objectId), static_cast<std::uint16_t> (word) } };
+}
+
+std::optional<int> VirtualProject::getFxParameter (int objectId) const
+{
+    const auto slot = params::fxSlotOfObject (objectId);
+    const auto w = slot ? params::fxWordOfSlot (*slot) : std::nullopt;
+    if (! w)
+        return std::nullopt;
+    std::lock_guard<std::mutex> sl (lock);
+    return kitRecord.fxWords[static_cast<std::size_t> (*w)];
+}
+
+std::vector<DeviceNotification> VirtualProject::setGlobalModeMask (int mask)
+{
+    if (mask < 0 || mask > 0xFF)
+        return {};
+    std::lock_guard<std::mutex> sl (lock);
+    records::putWord (settingsRecord, records::settingsAt::globalLevels, static_cast<std::uint16_t> (mask));
+    return { { settingsParameter, 0, params::objectGlobalMode, static_cast<std::uint16_t> (mask) } };
+}
+
+int VirtualProject::getGlobalModeMask() const
+{
+    std::lock_guard<std::mutex> sl (lock);
+    return records::wordAt (settingsRecord, records::settingsAt::globalLevels);
 }
 
 std::vector<DeviceNotification> VirtualProject::setPatternMute (int track, bool muted)

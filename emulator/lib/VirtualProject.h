@@ -82,6 +82,10 @@ public:
     std::vector<DeviceNotification> setTrackLevel (int track, int value);
     std::vector<DeviceNotification> setMute (int track, bool muted);
     std::vector<DeviceNotification> setPatternMute (int track, bool muted);
+    // A parameter of the effects track, by its object id.
+    std::vector<DeviceNotification> setFxParameter (int objectId, int value);
+    // The sections in global mode, one bit each (0 .. 0xFF).
+    std::vector<DeviceNotification> setGlobalModeMask (int mask);
     std::vector<DeviceNotification> setSoundParameter (int track, int objectId, int value);
     std::vector<DeviceNotification> renameSound (int track, const std::string& name);
     // source: velocity, pitch bend, mod wheel, breath, aftertouch (0..4); slot A..D
@@ -96,6 +100,9 @@ public:
     Bytes getSettings() const;
     int getTrackLevel (int track) const;
     bool isMuted (int track) const;
+    int getGlobalModeMask() const;
+    // The word an effects parameter holds; empty when the object id names none.
+    std::optional<int> getFxParameter (int objectId) const;
     std::uint16_t getPatternMuteMask() const;
     std::optional<records::Sound> getPoolSound (int position) const;
     std::optional<records::Sound> getLibrarySound (int slot) const;

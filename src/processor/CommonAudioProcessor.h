@@ -156,6 +156,7 @@ public:
     PluginVolatileState& getVolatileState() noexcept { return volatileState; }
     NotificationManager& getNotificationManager() noexcept { return notificationManager; }
     SamplePublisher& getSamplePublisher() noexcept { return samplePublisher; }
+    SamplePublisher* findSamplePublisher() override { return &samplePublisher; }
     juce::MidiKeyboardState& getKeyboardState() noexcept { return keyboardState; }
     const std::vector<BusChannelMapEntry>& getBusChannelMap() const noexcept { return busChannelMap; }
     const HostContext& getHostContext() const noexcept { return hostContext; }

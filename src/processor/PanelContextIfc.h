@@ -5,11 +5,14 @@
 #include "model/MachineDataUpdateTimer.h"
 #include "model/Settings.h"
 
+class SamplePublisher;
+
 // What a parameter panel takes from the processor while it is built, and
 // nothing else: the data-update timer its listeners poll on, the device kit
 // whose objects it shows and edits, the project settings (active edit track,
 // global-mode mask) and the global preferences (for the shared mouse-wheel
-// setting). The processor implements it; all four outlive every panel.
+// setting), and where audio levels are published for meters (none outside
+// the processor). The processor implements it; all of them outlive every panel.
 // Message thread.
 class PanelContextIfc
 {
@@ -20,4 +23,5 @@ public:
     virtual Vantu::Kit& getKit() = 0;
     virtual Vantu::Settings& getSettings() = 0;
     virtual GlobalPreferencesIfc& getPreferences() = 0;
+    virtual SamplePublisher* findSamplePublisher() { return nullptr; }
 };

@@ -2,6 +2,7 @@
 
 #include "model/tables/ParameterIds.h"
 #include "processor/VantuAudioProcessor.h"
+#include "ui/editor/FxTab.h"
 #include "ui/editor/TrackTab.h"
 #include "ui/lookandfeel/LookAndFeelCorvanel.h"
 
@@ -54,7 +55,7 @@ void VantuKitSoundEditor::addTabs (PanelContextIfc& context)
     for (int track = 0; track < Vantu::Kit::numTracks; ++track)
         tabs->addTab (Vantu::Kit::trackName (track), colour, new TrackTab (context, track, kit.getSound (track)));
     tabs->addTab ("ANALOG FX BLOCK", colour, new EmptyTabPage());
-    tabs->addTab ("EFFECTS", colour, new EmptyTabPage());
+    tabs->addTab ("EFFECTS", colour, new FxTab (context, context.findSamplePublisher()));
 }
 
 TrackTab* VantuKitSoundEditor::getTrackTab (int trackIndex) const

@@ -20,14 +20,14 @@ void GlobalModeCaptions::valueChanged (Vantu::Settings*, const juce::Identifier&
     paintCaptions();
 }
 
+void GlobalModeCaptions::colourCaption (SmallLabel& caption, bool isGlobal)
+{
+    caption.setColour (CorvanelColourIds::smallLabelBackground, juce::Colour (isGlobal ? onBackground : offBackground));
+    caption.setColour (CorvanelColourIds::smallLabelText, juce::Colour (isGlobal ? onText : offText));
+}
+
 void GlobalModeCaptions::paintCaptions()
 {
-    const auto background = juce::Colour (global ? onBackground : offBackground);
-    const auto text = juce::Colour (global ? onText : offText);
-
     for (auto* caption : captions)
-    {
-        caption->setColour (CorvanelColourIds::smallLabelBackground, background);
-        caption->setColour (CorvanelColourIds::smallLabelText, text);
-    }
+        colourCaption (*caption, global);
 }

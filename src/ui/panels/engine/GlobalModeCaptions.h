@@ -22,6 +22,9 @@ public:
     // bit: the panel's bit of the mask (0..7). Reports on the next poll.
     GlobalModeCaptions (PanelContextIfc& context, int bit, std::vector<SmallLabel*> captions);
 
+    // Gives one caption the global-mode look (global) or the normal one.
+    static void colourCaption (SmallLabel& caption, bool global);
+
     bool isGlobal() const { return global; }
     int getBit() const { return bit; }
 
