@@ -61,38 +61,45 @@ void KnobBinding::fadeHighlight (float step)
 }
 
 //==============================================================================
-TuneKnobBinding::TuneKnobBinding (UniHighResKnob& knobToUse, const juce::Identifier& idToUse, ParameterWriter& writerToUse)
-    : ControlBinding (idToUse, ControlKind::tune, writerToUse), knob (knobToUse)
+UniFineKnobBinding::UniFineKnobBinding (UniHighResKnob& knobToUse, const juce::Identifier& idToUse, int offsetToUse,
+                                        ParameterWriter& writerToUse, ControlKind kindToUse)
+    : ControlBinding (idToUse, kindToUse, writerToUse), knob (knobToUse), offset (offsetToUse)
 {
     knob.onValueChange = [this]
     {
         lightKnob (knob);
-        write (ValueMapping::toDevice (ControlKind::tune, knob.getValue()));
+        write (static_cast<int> (knob.getValue()) + offset);
     };
 }
 
-TuneKnobBinding::~TuneKnobBinding()
+UniFineKnobBinding::~UniFineKnobBinding()
 {
     knob.onValueChange = nullptr;
 }
 
-void TuneKnobBinding::showDeviceValue (int value)
+void UniFineKnobBinding::showDeviceValue (int value)
 {
     // The knob's own setter moves its label even during a drag; neither may move then.
     if (knob.isBeingDragged())
         return;
     // Clamped here as the knob clamps its value, so the label never shows more than the knob.
-    knob.setHighResValue (juce::jlimit (knob.getMinimum(), knob.getMaximum(), ValueMapping::toControl (ControlKind::tune, value)));
+    knob.setHighResValue (juce::jlimit (knob.getMinimum(), knob.getMaximum(), static_cast<double> (value - offset)));
 }
 
-void TuneKnobBinding::setDefaultValue (int value)
+void UniFineKnobBinding::setDefaultValue (int value)
 {
-    setReturnValue (knob, ValueMapping::toControl (ControlKind::tune, value));
+    setReturnValue (knob, value - offset);
 }
 
-void TuneKnobBinding::fadeHighlight (float step)
+void UniFineKnobBinding::fadeHighlight (float step)
 {
     fadeKnob (knob, step);
+}
+
+TuneKnobBinding::TuneKnobBinding (UniHighResKnob& knobToUse, const juce::Identifier& idToUse, ParameterWriter& writerToUse)
+    : UniFineKnobBinding (knobToUse, idToUse, static_cast<int> (ValueMapping::toDevice (ControlKind::tune, 0.0)), writerToUse,
+                          ControlKind::tune)
+{
 }
 
 //==============================================================================
@@ -126,23 +133,26 @@ void FineKnobBinding::fadeHighlight (float step)
 }
 
 //==============================================================================
-OverdriveBinding::OverdriveBinding (OverdriveSlider& sliderToUse, const juce::Identifier& idToUse, ParameterWriter& writerToUse)
-    : ControlBinding (idToUse, ControlKind::overdrive, writerToUse), slider (sliderToUse)
+DialBinding::DialBinding (DialSlider& sliderToUse, const juce::Identifier& idToUse, ControlKind kindToUse, bool lightOnEditToUse,
+                          ParameterWriter& writerToUse)
+    : ControlBinding (idToUse, kindToUse, writerToUse), slider (sliderToUse), lightOnEdit (lightOnEditToUse)
 {
     slider.addListener (this);
 }
 
-OverdriveBinding::~OverdriveBinding()
+DialBinding::~DialBinding()
 {
     slider.removeListener (this);
 }
 
-void OverdriveBinding::sliderValueChanged (juce::Slider*)
+void DialBinding::sliderValueChanged (juce::Slider*)
 {
+    if (lightOnEdit)
+        slider.fadeHighlight (-1.0f);
     write (ValueMapping::toDevice (kind, slider.getValue()));
 }
 
-void OverdriveBinding::showDeviceValue (int value)
+void DialBinding::showDeviceValue (int value)
 {
     // The slider's own setter applies during a drag; the user's drag wins.
     if (slider.getThumbBeingDragged() >= 0)
@@ -150,14 +160,49 @@ void OverdriveBinding::showDeviceValue (int value)
     slider.setKnobValue (ValueMapping::toControl (kind, value));
 }
 
-void OverdriveBinding::setDefaultValue (int value)
+void DialBinding::setDefaultValue (int value)
 {
     setReturnValue (slider, ValueMapping::toControl (kind, value));
 }
 
-void OverdriveBinding::fadeHighlight (float step)
+void DialBinding::fadeHighlight (float step)
 {
     slider.fadeHighlight (step);
+}
+
+OverdriveBinding::OverdriveBinding (OverdriveSlider& sliderToUse, const juce::Identifier& idToUse, ParameterWriter& writerToUse)
+    : DialBinding (sliderToUse, idToUse, ControlKind::overdrive, false, writerToUse)
+{
+}
+
+//==============================================================================
+ReverbDecayBinding::ReverbDecayBinding (ReverbDecayKnob& knobToUse, const juce::Identifier& idToUse, ParameterWriter& writerToUse)
+    : ControlBinding (idToUse, ControlKind::custom, writerToUse), knob (knobToUse)
+{
+    knob.addListener (this);
+}
+
+ReverbDecayBinding::~ReverbDecayBinding()
+{
+    knob.removeListener (this);
+}
+
+void ReverbDecayBinding::sliderValueChanged (juce::Slider*)
+{
+    knob.fadeHighlight (-1.0f);
+    write (toDevice (knob.getValue()));
+}
+
+void ReverbDecayBinding::showDeviceValue (int value)
+{
+    if (knob.getThumbBeingDragged() >= 0)
+        return;
+    knob.setKnobValue (toControl (value));
+}
+
+void ReverbDecayBinding::setDefaultValue (int value)
+{
+    setReturnValue (knob, toControl (value));
 }
 
 //==============================================================================

@@ -84,13 +84,17 @@ private:
     BaseKnob& knob;
 };
 
-// A fine tune knob: user edits arrive only through its value-change callback
-// (its typed-value path calls the callback too), never as knobValueChanged.
-class TuneKnobBinding : public ControlBinding
+// A unipolar fine knob (UniHighResKnob) whose control value is the device
+// value less a fixed offset: user edits arrive only through its value-change
+// callback (its typed-value path calls the callback too), never as
+// knobValueChanged, and write (int) c + offset; a device value v shows v -
+// offset, clamped to the knob, except during a drag.
+class UniFineKnobBinding : public ControlBinding
 {
 public:
-    TuneKnobBinding (UniHighResKnob& knob, const juce::Identifier& id, ParameterWriter& writer);
-    ~TuneKnobBinding() override;
+    UniFineKnobBinding (UniHighResKnob& knob, const juce::Identifier& id, int offset, ParameterWriter& writer,
+                        ControlKind kind = ControlKind::fine);
+    ~UniFineKnobBinding() override;
 
     void showDeviceValue (int value) override;
     void setDefaultValue (int value) override;
@@ -99,6 +103,14 @@ public:
 
 private:
     UniHighResKnob& knob;
+    const int offset;
+};
+
+// A fine tune knob: the device value is the control value plus the centre 0x4000.
+class TuneKnobBinding : public UniFineKnobBinding
+{
+public:
+    TuneKnobBinding (UniHighResKnob& knob, const juce::Identifier& id, ParameterWriter& writer);
 };
 
 // A fine knob of the raw device value (a modulation depth): user edits, by
@@ -121,13 +133,15 @@ private:
     HighResKnob& knob;
 };
 
-// The overdrive slider: user edits arrive as sliderValueChanged. A user edit
-// lights no highlight; a device value does.
-class OverdriveBinding : public ControlBinding, private juce::Slider::Listener
+// A picture dial (circle, cube or overdrive slider): user edits arrive as
+// sliderValueChanged and are written in the binding's encoding, with the
+// highlight lit when lightOnEdit; a device value lights it when it changes and
+// is dropped while the user drags the dial.
+class DialBinding : public ControlBinding, private juce::Slider::Listener
 {
 public:
-    OverdriveBinding (OverdriveSlider& slider, const juce::Identifier& id, ParameterWriter& writer);
-    ~OverdriveBinding() override;
+    DialBinding (DialSlider& slider, const juce::Identifier& id, ControlKind kind, bool lightOnEdit, ParameterWriter& writer);
+    ~DialBinding() override;
 
     void showDeviceValue (int value) override;
     void setDefaultValue (int value) override;
@@ -138,7 +152,39 @@ private:
     // Message thread, from the slider on a user edit.
     void sliderValueChanged (juce::Slider* changed) override;
 
-    OverdriveSlider& slider;
+    DialSlider& slider;
+    const bool lightOnEdit;
+};
+
+// The overdrive slider: 0 .. 127 shifted by 8; a user edit lights no highlight.
+class OverdriveBinding : public DialBinding
+{
+public:
+    OverdriveBinding (OverdriveSlider& slider, const juce::Identifier& id, ParameterWriter& writer);
+};
+
+// The reverb's decay, 1 .. 128 for the device's 0 .. 127 shifted by 8: a user
+// edit lights the highlight fully; a device value that changes the shown one
+// lights it too, and is dropped while the user drags the knob.
+class ReverbDecayBinding : public ControlBinding, private juce::Slider::Listener
+{
+public:
+    ReverbDecayBinding (ReverbDecayKnob& knob, const juce::Identifier& id, ParameterWriter& writer);
+    ~ReverbDecayBinding() override;
+
+    static int toDevice (double c) noexcept { return (static_cast<int> (c) - 1) * 256; }
+    static double toControl (int v) noexcept { return (v >> 8) + 1; }
+
+    void showDeviceValue (int value) override;
+    void setDefaultValue (int value) override;
+    void fadeHighlight (float step) override { knob.fadeHighlight (step); }
+    std::vector<juce::Component*> getHitComponents() const override { return { &knob }; }
+
+private:
+    // Message thread, from the knob on a user edit.
+    void sliderValueChanged (juce::Slider* changed) override;
+
+    ReverbDecayKnob& knob;
 };
 
 // An on/off switch: a click (which has already toggled it) writes 256 or 0.
