@@ -51,6 +51,15 @@ namespace
         h.tick();
         return section;
     }
+    // The kit editor's "EFFECTS" tab with the device's global-mode mask.
+    void showEffectsTab (fhtest::EditorHarness& h, int mask)
+    {
+        clickSection (h, "EFFECTS");
+        if (h.hasEngine())
+            h.announce (h.project().setGlobalModeMask (mask));
+        h.pumpFor (300ms);
+        h.tick();
+    }
 }   // namespace
 
 const std::vector<EditorView>& editorViews()
@@ -92,6 +101,14 @@ const std::vector<EditorView>& editorViews()
         { "pads-band", "the twelve track pads in the band, pad T3 held", openPadsBand, showPadsBand },
         { "keyboard-band", "the on-screen keyboard in the band, on TRK 3's channel with two keys held",
           openKeyboardBand, showKeyboardBand },
+        { "effects",
+          "the \"EFFECTS\" tab of the kit editor, no section in global mode",
+          {},
+          [] (fhtest::EditorHarness& h) { showEffectsTab (h, 0); } },
+        { "effects-global",
+          "the \"EFFECTS\" tab with its four sections in global mode",
+          {},
+          [] (fhtest::EditorHarness& h) { showEffectsTab (h, 0xC3); } },
         { "welcome",
           "the welcome screen (plug-in wrappers only)",
           [] (fhtest::EditorHarness::Options& o) { o.showWelcomeScreen = true; },

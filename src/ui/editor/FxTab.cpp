@@ -2,7 +2,11 @@
 
 #include "model/tables/ParameterIds.h"
 #include "ui/lookandfeel/ColourIds.h"
+#include "model/Kit.h"
+#include "ui/panels/effects/DelayPanel.h"
+#include "ui/panels/effects/MasterInputPanel.h"
 #include "ui/panels/effects/MixerPanel.h"
+#include "ui/panels/effects/ReverbPanel.h"
 
 namespace
 {
@@ -12,6 +16,7 @@ constexpr int delayWidth = 522;
 constexpr int inputWidth = 216;
 constexpr int mixerWidth = 979;
 constexpr int switchRoom = 97;
+constexpr int effectsTrack = Vantu::Kit::numTracks;
 
 struct SectionSpec
 {
@@ -35,8 +40,25 @@ corvanel::Panel* makeContent (FxTab::Section section, PanelContextIfc& context, 
     {
         case FxTab::mixer: return new MixerPanel (context, publisher);
         case FxTab::delay:
+        {
+            auto* panel = new DelayPanel (context, effectsTrack);
+            panel->setParameterIds (FX_DelayTime, FX_DelayFeedback, FX_DelayHpFilter, FX_DelayLpFilter, FX_DelayWidth,
+                                    FX_DelayPingPong, FX_DelayReverbSend, FX_DelayVolume, FX_None);
+            return panel;
+        }
         case FxTab::reverb:
+        {
+            auto* panel = new ReverbPanel (context, effectsTrack);
+            panel->setParameterIds (FX_ReverbPreDelay, FX_ReverbDecayTime, FX_ReverbShelvingFrequency, FX_ReverbShelvingGain,
+                                    FX_ReverbLpFilter, FX_ReverbHpFilter, FX_ReverbVolume);
+            return panel;
+        }
         case FxTab::externalInput:
+        {
+            auto* panel = new MasterInputPanel (context, effectsTrack);
+            panel->setParameterIds();
+            return panel;
+        }
         case FxTab::sectionCount:
         default: return new corvanel::Panel();
     }

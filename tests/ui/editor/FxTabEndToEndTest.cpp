@@ -6,6 +6,7 @@
 #include "model/tables/ParameterIds.h"
 #include "processor/VantuAudioProcessor.h"
 #include "ui/editor/FxTab.h"
+#include "ui/panels/effects/DelayPanel.h"
 #include "ui/panels/effects/MixerPanel.h"
 
 using namespace processortest;
@@ -83,5 +84,22 @@ TEST_F (FxTabEndToEnd, MixerLevelsTravelBothWaysWithoutAnEcho)
 
     mixer.getFxStrip().getLevelFader().setValue (64.0, juce::sendNotificationSync);
     EXPECT_TRUE (pollUntil ([&] { return project().getTrackLevel (12) == 64 * 256; })) << project().getTrackLevel (12);
+}
+TEST_F (FxTabEndToEnd, TheDelayTimeTravelsBothWaysWithoutAnEcho)
+{
+    constexpr int delayTimeObject = 100;   // the device's object id of the delay time
+    auto& delay = dynamic_cast<DelayPanel&> (*tab->getSection (FxTab::delay).getContent());
+
+    ASSERT_TRUE (open->device->announce (project().setFxParameter (delayTimeObject, 5000)));
+    ASSERT_TRUE (pollUntil ([&] { return delay.getTimeKnob().getValue() == 5256.0; }));
+    EXPECT_DOUBLE_EQ (delay.getDiagram().time, 5000 / 256.0 + 1);
+    const auto writes = writeCount();
+    fhtest::pumpFor (1100ms);   // past the hold of the device's value
+    poll();
+    EXPECT_EQ (writeCount(), writes) << "the device's delay time is not sent back";
+
+    delay.getTimeKnob().setValue (8448.0, juce::sendNotificationSync);
+    EXPECT_TRUE (pollUntil ([&] { return project().getFxParameter (delayTimeObject) == 8192; }))
+        << project().getFxParameter (delayTimeObject).value_or (-1);
 }
 } // namespace
