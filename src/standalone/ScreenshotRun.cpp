@@ -17,11 +17,18 @@ ScreenshotRun::~ScreenshotRun()
     stopTimer();
 }
 
-bool ScreenshotRun::savePicture (juce::Component& component, const juce::File& file)
+bool ScreenshotRun::savePicture (juce::Component& component, const juce::File& file, juce::Component* openGLChild)
 {
     if (component.getWidth() <= 0 || component.getHeight() <= 0)
         return false;
-    const auto image = component.createComponentSnapshot (component.getLocalBounds(), true, 1.0f);
+    auto image = component.createComponentSnapshot (component.getLocalBounds(), true, 1.0f);
+    if (openGLChild != nullptr && component.isParentOf (openGLChild))
+    {
+        juce::Graphics g (image);
+        g.setOrigin (component.getLocalPoint (openGLChild, juce::Point<int>()));
+        g.reduceClipRegion (openGLChild->getLocalBounds());
+        openGLChild->paintEntireComponent (g, false);
+    }
     file.deleteFile();
     juce::FileOutputStream stream (file);
     juce::PNGImageFormat png;
@@ -45,7 +52,8 @@ void ScreenshotRun::timerCallback()
 
     if (step == 0)
     {
-        savePicture (window, folder.getChildFile ("window.png"));
+        auto* content = dynamic_cast<StandaloneFilterWindow::MainContentComponent*> (window.getContentComponent());
+        savePicture (window, folder.getChildFile ("window.png"), content != nullptr ? content->getEditor() : nullptr);
         window.getPluginHolder().showAudioSettingsDialog();
         step = 1;
         startTimer (kDialogSettleMs);

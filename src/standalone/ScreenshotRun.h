@@ -19,8 +19,11 @@ public:
     ScreenshotRun (StandaloneFilterWindow& window, const juce::File& folder);
     ~ScreenshotRun() override;
 
-    // Saves a picture of a component, at its size on screen, as a PNG file.
-    static bool savePicture (juce::Component& component, const juce::File& file);
+    // Saves a picture of a component, at its size on screen, as a PNG file. A child
+    // that draws itself through OpenGL leaves its place empty in the component's
+    // picture: it is painted over it on its own.
+    static bool savePicture (juce::Component& component, const juce::File& file,
+                             juce::Component* openGLChild = nullptr);
 
 private:
     void timerCallback() override;

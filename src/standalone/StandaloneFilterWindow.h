@@ -1,6 +1,7 @@
 #pragma once
 
 #include "standalone/StandalonePluginHolder.h"
+#include "ui/editor/StandaloneWindowIfc.h"
 
 #include <juce_audio_utils/juce_audio_utils.h>
 
@@ -11,8 +12,10 @@ namespace corvanel
 // The program's main window: the processor's editor, with a strip above it while
 // no output device is open, an "Options" button in the title bar (and Ctrl+",")
 // that opens the "Audio/MIDI Settings" dialog, and its position kept in the
-// settings file. Owns the plug-in holder. Message thread.
+// settings file. The editor finds it as the standalone window and gives it and
+// the button its accent colour. Owns the plug-in holder. Message thread.
 class StandaloneFilterWindow : public juce::DocumentWindow,
+                              public StandaloneWindowIfc,
                               public juce::Button::Listener,
                               public juce::ApplicationCommandTarget
 {
@@ -31,12 +34,15 @@ public:
     ~StandaloneFilterWindow() override;
 
     StandalonePluginHolder& getPluginHolder() noexcept { return *pluginHolder; }
-    juce::TextButton& getOptionsButton() noexcept { return optionsButton; }
     juce::ApplicationCommandManager& getCommandManager() noexcept { return commandManager; }
 
     // Stores the processor's state under "filterState", then asks the application to quit.
     void closeButtonPressed() override;
     void resized() override;
+
+    // StandaloneWindowIfc
+    juce::ResizableWindow& getMainWindow() override { return *this; }
+    juce::Button* getOptionsButton() override { return &optionsButton; }
 
     // juce::Button::Listener
     void buttonClicked (juce::Button* button) override;

@@ -2,7 +2,7 @@
 
 // The standalone shell in this process: the engine emulator with the virtual
 // Kolvane on a free port, the program's virtual audio device (through
-// FERNHOLLOW_VIRTUAL_AUDIO), the stand-in editor and a standalone settings file
+// FERNHOLLOW_VIRTUAL_AUDIO), the program's editor and a standalone settings file
 // in the test's temporary home.
 #include "foundation/StandaloneSettingsFile.h"
 #include "processor/AudioRecorderCollection.h"

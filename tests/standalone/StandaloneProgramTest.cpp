@@ -55,6 +55,11 @@ TEST_F (StandaloneProgram, TheScreenshotCommandPicturesTheWindowAndTheDialogAndQ
     // The virtual device is open: no notification strip under the title bar.
     const int titleBar = 26;
     EXPECT_NE (window.getPixelAt (window.getWidth() - 3, titleBar + 3).getARGB(), 0xFFFAFAD2u);
+    // The editor draws itself through OpenGL, yet shows in the picture: its area is
+    // not the window's black but the editor's own grey.
+    const auto editorPixel = window.getPixelAt (window.getWidth() / 2, window.getHeight() / 2);
+    EXPECT_NE (editorPixel.getARGB(), 0xFF000000u);
+    EXPECT_GT (editorPixel.getBrightness(), 0.05f);
 
     // The program opened its log, stored its settings at the end and said goodbye.
     const auto root = tempHome.appDataRoot();

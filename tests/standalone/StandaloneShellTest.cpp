@@ -5,6 +5,7 @@
 #include "standalone/StandaloneFilterApp.h"
 #include "standalone/StandaloneSettingsDialog.h"
 #include "support/MarkingDeviceListener.h"
+#include "ui/editor/MainContentComponent.h"
 
 #include "EmulatorAudioStream.h"
 
@@ -107,11 +108,28 @@ TEST_F (ShellTest, TheStripShowsWhileNoOutputDeviceIsOpenAndTheWindowFollows)
     EXPECT_TRUE (waitForAudio());
 }
 
+// The window shows the program's real editor, whose main content finds the window
+// as the standalone window and gives it and its "Options" button the accent colour.
+TEST_F (ShellTest, TheWindowHoldsTheRealEditorWhichFindsTheWindow)
+{
+    openWindow();
+    auto* editor = dynamic_cast<PluginAudioProcessorEditor*> (content().getEditor());
+    ASSERT_NE (editor, nullptr);
+    EXPECT_TRUE (editor->isShowing());
+    EXPECT_EQ (editor->getTopLevelComponent(), window.get());
+    EXPECT_TRUE (editor->getContent().isShowing());
+
+    const juce::Colour accent (::MainContentComponent::accentColour);
+    EXPECT_EQ (window->getBackgroundColour(), accent);
+    EXPECT_EQ (window->getOptionsButton()->findColour (juce::TextButton::buttonColourId), accent);
+    EXPECT_EQ (&window->getMainWindow(), window.get());
+}
+
 TEST_F (ShellTest, OptionsButtonOnMouseDownAndCtrlCommaOpenTheSettingsDialog)
 {
     openWindow();
     ASSERT_TRUE (fhtest::pumpUntil ([&] { return window->isShowing() && window->getPeer() != nullptr; }, 2000ms));
-    auto& button = window->getOptionsButton();
+    auto& button = *window->getOptionsButton();
     EXPECT_EQ (button.getBounds(), juce::Rectangle<int> (8, 6, 60, window->getTitleBarHeight() - 8));
 
     // The press alone opens it.
