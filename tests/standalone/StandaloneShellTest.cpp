@@ -125,6 +125,25 @@ TEST_F (ShellTest, TheWindowHoldsTheRealEditorWhichFindsTheWindow)
     EXPECT_EQ (&window->getMainWindow(), window.get());
 }
 
+// A scale chosen in the editor's header resizes the window around the editor, which
+// keeps its aspect; the user cannot pull the window to another shape.
+TEST_F (ShellTest, TheWindowFollowsTheEditorsScale)
+{
+    openWindow();
+    auto* editor = dynamic_cast<PluginAudioProcessorEditor*> (content().getEditor());
+    ASSERT_NE (editor, nullptr);
+    EXPECT_FALSE (window->isResizable());
+    const double aspect = static_cast<double> (editor->getWidth()) / editor->getHeight();
+
+    editor->getContent().getScaleSelector().setSelectedId (140, juce::sendNotificationSync);
+    ASSERT_TRUE (fhtest::pumpUntil ([&] { return editor->getWidth() == 1680; }, 2000ms));
+    EXPECT_TRUE (fhtest::pumpUntil ([&] { return content().getWidth() == 1680; }, 2000ms));
+    const int strip = content().isNotificationShowing() ? corvanel::StandaloneFilterWindow::kStripHeight : 0;
+    EXPECT_EQ (content().getHeight(), editor->getHeight() + strip);
+    EXPECT_NEAR (static_cast<double> (editor->getWidth()) / editor->getHeight(), aspect, 0.01);
+    EXPECT_EQ (window->getContentComponentBorder().getLeftAndRight() + content().getWidth(), window->getWidth());
+}
+
 TEST_F (ShellTest, OptionsButtonOnMouseDownAndCtrlCommaOpenTheSettingsDialog)
 {
     openWindow();
