@@ -4,6 +4,8 @@
 #include "model/tables/ParameterIds.h"
 #include "ui/lookandfeel/ColourIds.h"
 #include "ui/panels/modulation/ModulationTabContent.h"
+#include "ui/panels/track/AnalogEnvelopePanel.h"
+#include "ui/panels/track/BaseWidthFilterPanel.h"
 #include "ui/panels/track/SynthPanel.h"
 #include "ui/panels/track/TrackGroup.h"
 
@@ -113,7 +115,7 @@ TrackTab::TrackTab (PanelContextIfc& context, int trackIndexToUse, Vantu::Sound*
     synthPanel->setMachineTypeIdentifier (machineTypeId);
     synthPanel->setHue (synthHue);
 
-    buildFilterSections();
+    buildFilterSections (context);
     showSection (*this, amp, "AMP", emptyPanel (ampHue));
     buildModulationPages (context);
 
@@ -142,7 +144,7 @@ std::vector<TrackTab::Page> TrackTab::createSoundSettingsPages (PanelContextIfc&
     return pages;
 }
 
-void TrackTab::buildFilterSections()
+void TrackTab::buildFilterSections (PanelContextIfc& context)
 {
     // Both arrangements exist on every track; only the track's own is shown.
     addChildComponent (analogFilter);
@@ -151,10 +153,18 @@ void TrackTab::buildFilterSections()
 
     if (trackGroup (trackIndex) != 2)
     {
-        showSection (*this, analogFilter, "ANALOG MULTI-MODE FILTER", emptyPanel (filterHue));
+        auto panel = std::make_unique<AnalogEnvelopePanel> (context, sound, trackIndex);
+        panel->setParameterIds ({ Sound_FilterAttack, Sound_FilterDecay, Sound_FilterSustain, Sound_FilterRelease,
+                                  Sound_FilterResonance, Sound_FilterFrequency, Sound_FilterEnvDepth,
+                                  Sound_AnalogFilterType, Sound_FilterEnvDelay, Sound_FilterEnvRestart });
+        panel->setHue (filterHue);
+        showSection (*this, analogFilter, "ANALOG MULTI-MODE FILTER", std::move (panel));
         return;
     }
-    showSection (*this, baseWidthFilter, "1. BASE-WIDTH FILTER", emptyPanel (filterHue));
+    auto baseWidth = std::make_unique<BaseWidthFilterPanel> (context, sound, trackIndex);
+    baseWidth->setParameterIds (Sound_FilterBase, Sound_FilterWidth);
+    baseWidth->setHue (filterHue);
+    showSection (*this, baseWidthFilter, "1. BASE-WIDTH FILTER", std::move (baseWidth));
     showSection (*this, multimodeFilter, "2. MULTIMODE FILTER", emptyPanel (filterHue));
 }
 

@@ -66,7 +66,7 @@ private:
     // Message thread: the user picked a machine.
     void comboBoxChanged (juce::ComboBox* box) override;
 
-    void buildFilterSections();
+    void buildFilterSections (PanelContextIfc& context);
     void buildModulationPages (PanelContextIfc& context);
 
     const int trackIndex;

@@ -7,6 +7,8 @@
 #include "ui/editor/TrackTab.h"
 #include "ui/panels/modulation/DestinationGroups.h"
 #include "ui/panels/modulation/ModulationTabContent.h"
+#include "ui/panels/track/AnalogEnvelopePanel.h"
+#include "ui/panels/track/BaseWidthFilterPanel.h"
 #include "ui/panels/track/SynthPanel.h"
 
 using namespace paneltest;
@@ -163,6 +165,34 @@ class DigitalTrackTabTest : public TrackTabTest
 protected:
     DigitalTrackTabTest() : TrackTabTest (4) {}
 };
+
+// The filter sections hold their panels, in the filter hue, at the sizes the tab's rule gives.
+TEST_F (AnalogDrumTrackTabTest, TheAnalogFilterSectionHoldsItsPanel)
+{
+    auto tab = makeTab();
+    auto* panel = dynamic_cast<AnalogEnvelopePanel*> (tab->getAnalogFilterSection().getContent());
+    ASSERT_NE (panel, nullptr);
+    EXPECT_EQ (panel->hue, 11);
+    EXPECT_EQ (panel->getEnvelope().hue, 11);
+    EXPECT_EQ (panel->getWidth(), 276);
+    EXPECT_EQ (panel->getHeight(), 468);
+    recorder.showFromDevice (Sound_FilterAttack, 0x1100);
+    poll();
+    EXPECT_EQ (panel->getEnvelope().getBox (FilterEnvelopeRow::attack).getValue(), 17.0) << "its identifiers are set";
+}
+
+TEST_F (DigitalTrackTabTest, TheBaseWidthSectionHoldsItsPanel)
+{
+    auto tab = makeTab();
+    auto* panel = dynamic_cast<BaseWidthFilterPanel*> (tab->getBaseWidthFilterSection().getContent());
+    ASSERT_NE (panel, nullptr);
+    EXPECT_EQ (panel->hue, 11);
+    EXPECT_EQ (panel->getWidth(), 276);
+    EXPECT_EQ (panel->getHeight(), 128);
+    recorder.showFromDevice (Sound_FilterWidth, 0x2200);
+    poll();
+    EXPECT_EQ (panel->getWidthBox().getValue(), 34.0);
+}
 
 TEST_F (DigitalTrackTabTest, TheDisabledMachineIsNotOfferedAndLeavesSelectorAndHost)
 {

@@ -247,3 +247,26 @@ std::vector<juce::Component*> CustomBinding::getHitComponents() const
             hits.push_back (part.component);
     return hits;
 }
+
+PanelFunctionBinding::PanelFunctionBinding (const juce::Identifier& idToUse, std::vector<juce::Component*> hitComponents,
+                                            std::function<void (int)> showToUse, std::function<void (int)> useDefaultToUse,
+                                            ParameterWriter& writerToUse)
+    : ControlBinding (idToUse, ControlKind::custom, writerToUse),
+      hits (std::move (hitComponents)),
+      show (std::move (showToUse)),
+      useDefault (std::move (useDefaultToUse))
+{
+    setOpensMenu (! hits.empty());
+}
+
+void PanelFunctionBinding::showDeviceValue (int value)
+{
+    if (show)
+        show (value);
+}
+
+void PanelFunctionBinding::setDefaultValue (int value)
+{
+    if (useDefault)
+        useDefault (value);
+}

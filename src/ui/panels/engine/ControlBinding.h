@@ -9,6 +9,7 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <functional>
 #include <vector>
 
 // Where a binding hands a user edit: the owning panel, which writes through
@@ -217,4 +218,24 @@ public:
 
 private:
     CustomColumnControl& control;
+};
+
+// A control whose panel decodes device values and writes user edits itself
+// (the filter panels' value boxes, selectors and graphs): the binding hands
+// device values of its identifier and the parameter's default to the panel's
+// functions and names the components a right click may hit (none: the
+// control opens no menu).
+class PanelFunctionBinding : public ControlBinding
+{
+public:
+    PanelFunctionBinding (const juce::Identifier& id, std::vector<juce::Component*> hitComponents,
+                          std::function<void (int)> show, std::function<void (int)> useDefault, ParameterWriter& writer);
+
+    void showDeviceValue (int value) override;
+    void setDefaultValue (int value) override;
+    std::vector<juce::Component*> getHitComponents() const override { return hits; }
+
+private:
+    const std::vector<juce::Component*> hits;
+    const std::function<void (int)> show, useDefault;
 };

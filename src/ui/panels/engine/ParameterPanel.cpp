@@ -10,8 +10,13 @@ MachineDataObject* ParameterPanel::findTrackObject (Vantu::Kit& kit, int trackIn
 }
 
 ParameterPanel::ParameterPanel (PanelContextIfc& context, int trackIndexToUse, bool lfoTargets, bool midiTargets)
-    : MachineDataObject::Listener<int, MachineDataObject> (&context.getUpdateTimerProvider(),
-                                                          findTrackObject (context.getKit(), trackIndexToUse), {}),
+    : ParameterPanel (context, findTrackObject (context.getKit(), trackIndexToUse), trackIndexToUse, lfoTargets, midiTargets)
+{
+}
+
+ParameterPanel::ParameterPanel (PanelContextIfc& context, MachineDataObject* object, int trackIndexToUse,
+                                bool lfoTargets, bool midiTargets)
+    : MachineDataObject::Listener<int, MachineDataObject> (&context.getUpdateTimerProvider(), object, {}),
       preferences (context.getPreferences()),
       trackIndex (trackIndexToUse),
       modulationMenu (&context.getKit(), trackIndexToUse, lfoTargets, midiTargets)
@@ -50,10 +55,11 @@ void ParameterPanel::applyDefaults()
     }
 }
 
-void ParameterPanel::start()
+void ParameterPanel::start (bool withTimer)
 {
+    removeMouseListener (this);
     addMouseListener (this, true);
-    if (! bindings.empty())
+    if (withTimer && ! bindings.empty())
         startTimer (fadeIntervalMs);
 }
 

@@ -40,6 +40,9 @@ public:
     // Registers with the context's data-update timer, watching nothing yet. The
     // flags choose the menu's LFO and MIDI-source submenus.
     ParameterPanel (PanelContextIfc& context, int trackIndex, bool lfoTargets = true, bool midiTargets = true);
+    // The same on a data object of the caller's choosing (a track tab's sound; may be null).
+    ParameterPanel (PanelContextIfc& context, MachineDataObject* object, int trackIndex, bool lfoTargets = true,
+                    bool midiTargets = true);
     ~ParameterPanel() override;
 
     MachineDataObject* getDataObject() const { return getOwner(); }
@@ -100,8 +103,9 @@ protected:
     // data object has one.
     void applyDefaults();
 
-    // Right clicks from every child reach mouseDown; the highlight fade starts.
-    void start();
+    // Right clicks from every child reach mouseDown; the highlight fade starts
+    // (a panel without highlights may run without the timer).
+    void start (bool withTimer = true);
 
     // The whole set of current values, as on becoming visible.
     void rereadValues();
