@@ -398,9 +398,10 @@ VirtualProject::Notifications VirtualProject::applyParameterWrite (std::uint8_t 
                 records::putWord (settingsRecord, records::settingsAt::globalLevels, static_cast<std::uint16_t> (value));
                 return {};
             }
-            if (objectId == params::objectActiveTrack && value >= 0 && value / 256 <= numTracks)
+            // The active edit track travels as the plain index (12: the effects block).
+            if (objectId == params::objectActiveTrack && value >= 0 && value <= numTracks)
             {
-                settingsRecord[records::settingsAt::activeEditTrack] = static_cast<std::uint8_t> (value / 256);
+                settingsRecord[records::settingsAt::activeEditTrack] = static_cast<std::uint8_t> (value);
                 return {};
             }
             return refused();

@@ -96,6 +96,8 @@ const std::vector<EditorView>& editorViews()
         { "sound-browser-filters-hidden", "the same filters folded away under \"SHOW FILTERS\"", {},
           showBrowserFiltersHidden },
         { "sound-browser-protected", "bank A at its protected, trackless and empty slots", {}, showBrowserProtectedSlots },
+        { "sound-browser-drop-colours", "a drum sound held over the track rows: T1 to T8 take it, T9 to T12 do not", {},
+          showBrowserDropColours },
         { "sound-browser-delete-question", "three sounds selected and Delete pressed: the question in the footer", {},
           showBrowserDeleteQuestion },
         { "pads-band", "the twelve track pads in the band, pad T3 held", openPadsBand, showPadsBand },

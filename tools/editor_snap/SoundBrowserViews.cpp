@@ -61,4 +61,18 @@ void showBrowserDeleteQuestion (fhtest::EditorHarness& h)
         h.pumpFor (300ms);
     }
 }
+void showBrowserDropColours (fhtest::EditorHarness& h)
+{
+    if (auto* browser = openBrowser (h))
+    {
+        // A drum sound of bank A held over every track row: T1 to T8 take it, T9 to T12 do not.
+        auto& table = browser->libraryPanel.table;
+        table.selectRow (0);
+        const auto description = table.getDragSourceDescription (table.getSelectedRows());
+        for (int track = 0; track < 12; ++track)
+            browser->trackPanel.getRow (track).itemDragEnter ({ description, &table, {} });
+        h.tick();
+        h.pumpFor (200ms);
+    }
+}
 }   // namespace editorsnap

@@ -13,4 +13,6 @@ void showBrowserFiltersHidden (fhtest::EditorHarness& h);
 void showBrowserProtectedSlots (fhtest::EditorHarness& h);
 // A sound selected and Delete pressed: the question in the footer.
 void showBrowserDeleteQuestion (fhtest::EditorHarness& h);
+// The track rows while a drum sound is held over them (accepted and refused) beside the pool.
+void showBrowserDropColours (fhtest::EditorHarness& h);
 }   // namespace editorsnap

@@ -3,7 +3,7 @@
 #include "ui/lookandfeel/ColourIds.h"
 #include "ui/lookandfeel/CorvanelFonts.h"
 
-SoundBrowser::SoundBrowser (VantuAudioProcessor& processor) : libraryPanel (processor), poolPanel (processor)
+SoundBrowser::SoundBrowser (VantuAudioProcessor& processor) : libraryPanel (processor), poolPanel (processor), trackPanel (processor)
 {
     for (auto* c : std::initializer_list<juce::Component*> { &trackCaption, &poolCaption, &libraryCaption, &libraryPanel,
                                                              &poolPanel, &trackPanel })
@@ -15,8 +15,6 @@ SoundBrowser::SoundBrowser (VantuAudioProcessor& processor) : libraryPanel (proc
     trackCaption.setColour (CorvanelColourIds::smallLabelText, juce::Colour (0xff285765));
     poolCaption.setColour (CorvanelColourIds::smallLabelText, juce::Colour (0xff285765));
     libraryCaption.setColour (CorvanelColourIds::smallLabelText, juce::Colour (0xff24604e));
-    trackPanel.setHue (9);
-
     // Neither table posts on its broadcaster: these links carry no messages.
     libraryPanel.table.addChangeListener (&poolPanel.table);
     poolPanel.table.addChangeListener (&libraryPanel.table);

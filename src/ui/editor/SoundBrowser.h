@@ -3,6 +3,7 @@
 #include "ui/editor/MainTabComponent.h"
 #include "ui/editor/SoundExplorerPanel.h"
 #include "ui/editor/SoundSlotsPanel.h"
+#include "ui/editor/TrackOverviewPanel.h"
 #include "ui/widgets/Labels.h"
 #include "ui/widgets/Panel.h"
 
@@ -27,5 +28,5 @@ public:
     SmallLabel libraryCaption { "+TRUNX SOUND LIBRARY" };
     SoundExplorerPanel libraryPanel;
     SoundSlotsPanel poolPanel;
-    corvanel::Panel trackPanel;    // the track rows' place
+    TrackOverviewPanel trackPanel;
 };
