@@ -86,11 +86,9 @@ namespace
                                const std::function<void()>& startDrag = {})
         {
             const auto end = source.getLocalPoint (&target, to);
-            // The display's own pointer waits outside the window and its buttons are
-            // the synthesized ones: the framework looks at both while a drag runs,
-            // and a pointer without buttons would end the drag.
-            juce::Desktop::setMousePosition ({ 1900, 1180 });
-            harness->pumpFor (20ms);
+            // The pointer's buttons are the synthesized ones: the framework looks at
+            // the display's own while a drag runs, and a pointer without buttons
+            // would end the drag.
             const auto realtime = std::exchange (RealtimeModifiers::hook(), [] { return juce::ModifierKeys::currentModifiers; });
             harness->mouseMove (source, from);
             harness->mouseDown (source, juce::ModifierKeys::leftButtonModifier, from);
