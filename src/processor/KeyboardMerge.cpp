@@ -8,6 +8,7 @@ constexpr int kEventHeaderBytes = static_cast<int> (sizeof (std::int32_t) + size
 KeyboardMerge::KeyboardMerge (juce::MidiKeyboardState& keyboardState) : state (keyboardState)
 {
     merged.ensureSize (kMergedBytes);
+    shown.ensureSize (kQueueSize * 8);
     state.addListener (this);
 }
 
@@ -43,11 +44,17 @@ const juce::MidiBuffer& KeyboardMerge::merge (const juce::MidiBuffer& hostMidi) 
 
 void KeyboardMerge::showHostNotes()
 {
-    showingThread = std::this_thread::get_id();
-    showing = true;
+    shown.clear();
     Event event;
     while (hostNotes.pop (event))
-        state.processNextMidiEvent (juce::MidiMessage (event.bytes[0], event.bytes[1], event.bytes[2]));
+        shown.addEvent (event.bytes.data(), 3, 0);
+    if (shown.isEmpty())
+        return;
+    // Under the keyboard state's own lock, as the editor's keyboard and pads change it
+    // and add or remove its listeners on the message thread at the same time.
+    showingThread = std::this_thread::get_id();
+    showing = true;
+    state.processNextMidiBuffer (shown, 0, 1, false);
     showing = false;
 }
 

@@ -49,6 +49,7 @@ private:
     BoundedQueue<Event, kQueueSize> played;
     BoundedQueue<Event, kQueueSize> hostNotes;
     juce::MidiBuffer merged;
+    juce::MidiBuffer shown;   // the host notes being shown, on the showing thread
     std::atomic<bool> showing { false };
     std::atomic<std::thread::id> showingThread {};
 };
